@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quelvarin {
+
+// The code of a scoring sign: at once the value in an answer slot, the index of the sign's
+// counter and the line of its help texts.
+using SignCode = std::uint16_t;
+
+namespace codes {
+
+// The counters run over this range of codes.
+inline constexpr SignCode kFirstCounter = 90;
+inline constexpr SignCode kLastCounter = 497;
+inline constexpr int kCounterCount = kLastCounter - kFirstCounter + 1; // 408
+
+inline constexpr SignCode kFirstSpecialReaction = 109;
+inline constexpr SignCode kLastSpecialReaction = 267;
+inline constexpr SignCode kVersagen = 260;
+inline constexpr SignCode kFH = 149;
+inline constexpr SignCode kHdKompenzalas = 167;
+
+inline constexpr SignCode kV1 = 293, kV2 = 294, kV3 = 295, kVPercent = 296;
+inline constexpr SignCode kOPlus = 297, kOPlusMinus = 298, kOMinus = 299, kOPercent = 300;
+
+inline constexpr SignCode kFirstDeterminant = 301;
+inline constexpr SignCode kLastFormLevelDeterminant = 333;
+inline constexpr SignCode kAsszocB = 343, kAbsztrB = 344;
+inline constexpr SignCode kFirstContent = 345;
+inline constexpr SignCode kLastContent = 396;
+
+inline constexpr SignCode kAnswerCount = 397;      // answers with a card
+inline constexpr SignCode kAnswersEarly = 398;     // cards I..VII
+inline constexpr SignCode kAnswersLate = 399;      // cards VIII..X
+inline constexpr SignCode kFirstLocation = 400;
+inline constexpr SignCode kDzw = 410;
+inline constexpr SignCode kLastLocation = 412;
+inline constexpr SignCode kColourIndex = 413;
+inline constexpr SignCode kFirstSensitivityParanoia = 416;
+inline constexpr SignCode kLastSensitivityParanoia = 427;
+inline constexpr SignCode kFirstSupplementary = 480;
+inline constexpr SignCode kLastSupplementary = 497;
+
+// Sub-variants stand in answers only: "FH +", "FH +/-", "FH -" of 149 and "közép", "lyuk",
+// "széli" of 410. They have no counter of their own.
+inline constexpr SignCode kFirstFHVariant = 1491, kLastFHVariant = 1493;
+inline constexpr SignCode kFirstDzwVariant = 4101, kLastDzwVariant = 4103;
+
+} // namespace codes
+} // namespace quelvarin

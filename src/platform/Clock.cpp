@@ -1,0 +1,26 @@
+#include "platform/Clock.h"
+
+#include <chrono>
+#include <ctime>
+
+#include "platform/NumberFormat.h"
+
+namespace quelvarin {
+
+std::string SystemClock::TodayShortDate() const {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+#if defined(_WIN32)
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    auto twoDigits = [](int value) {
+        auto text = FormatInteger(value);
+        return text.size() < 2 ? "0" + text : text;
+    };
+    return FormatInteger(local.tm_year + 1900) + "." + twoDigits(local.tm_mon + 1) + "." +
+           twoDigits(local.tm_mday) + ".";
+}
+
+} // namespace quelvarin

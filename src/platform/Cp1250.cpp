@@ -1,0 +1,63 @@
+#include "platform/Cp1250.h"
+
+#include "platform/Utf8.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <utility>
+
+namespace quelvarin {
+namespace {
+
+constexpr std::array<char32_t, 128> kHighHalf = {
+#include "platform/Cp1250Table.inc"
+};
+
+// (code point, byte) pairs of the high half, sorted by code point for the encoder.
+constexpr auto kEncodeTable = [] {
+    std::array<std::pair<char32_t, unsigned char>, 128> table{};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        table[i] = {kHighHalf[i], static_cast<unsigned char>(0x80 + i)};
+    }
+    std::sort(table.begin(), table.end());
+    return table;
+}();
+
+} // namespace
+
+std::string DecodeCp1250(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (char c : bytes) {
+        auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out.push_back(c);
+        } else {
+            AppendUtf8(out, kHighHalf[byte - 0x80u]);
+        }
+    }
+    return out;
+}
+
+std::string EncodeCp1250(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    Utf8Reader reader(utf8);
+    while (auto cp = reader.Next()) {
+        if (*cp < 0x80) {
+            out.push_back(static_cast<char>(*cp));
+            continue;
+        }
+        auto it = std::lower_bound(kEncodeTable.begin(), kEncodeTable.end(), *cp,
+                                   [](const auto& entry, char32_t key) { return entry.first < key; });
+        if (it != kEncodeTable.end() && it->first == *cp) {
+            out.push_back(static_cast<char>(it->second));
+        } else {
+            out.push_back('?');
+        }
+    }
+    return out;
+}
+
+} // namespace quelvarin

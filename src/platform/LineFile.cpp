@@ -1,0 +1,63 @@
+#include "platform/LineFile.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/Cp1250.h"
+
+namespace quelvarin {
+
+Lines SplitLines(std::string_view text) {
+    Lines lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        auto end = text.find('\n', start);
+        auto stop = end == std::string_view::npos ? text.size() : end;
+        auto line = text.substr(start, stop - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.emplace_back(line);
+        if (end == std::string_view::npos) {
+            break;
+        }
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string JoinLines(const Lines& lines) {
+    std::size_t size = 0;
+    for (const auto& line : lines) {
+        size += line.size() + 2;
+    }
+    std::string text;
+    text.reserve(size);
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::string WithoutLineBreaks(std::string_view text) {
+    std::string line(text);
+    for (char& c : line) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    return line;
+}
+
+std::optional<Lines> ReadLineFile(const std::filesystem::path& path) {
+    auto bytes = ReadFileBytes(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return SplitLines(DecodeCp1250(*bytes));
+}
+
+bool WriteLineFile(const std::filesystem::path& path, const Lines& lines) {
+    return ReplaceFileAtomically(path, EncodeCp1250(JoinLines(lines)));
+}
+
+} // namespace quelvarin

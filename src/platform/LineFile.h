@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quelvarin {
+
+using Lines = std::vector<std::string>;
+
+// Lines end in LF or CR LF; a final line end does not open another line, so "" has no
+// lines and "a\r\n" and "a" both have one.
+Lines SplitLines(std::string_view text);
+
+// Every line followed by CR LF.
+std::string JoinLines(const Lines& lines);
+
+// The text with every CR and LF replaced by a blank: a value written as one line of a line
+// file must not carry a line break, which would shift every line after it.
+std::string WithoutLineBreaks(std::string_view text);
+
+// A Windows-1250 line file read whole and decoded to UTF-8; nothing when it cannot be read.
+std::optional<Lines> ReadLineFile(const std::filesystem::path& path);
+
+// Encodes to Windows-1250 with CR LF and replaces the file atomically.
+bool WriteLineFile(const std::filesystem::path& path, const Lines& lines);
+
+} // namespace quelvarin

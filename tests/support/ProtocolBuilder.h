@@ -1,0 +1,51 @@
+#pragma once
+
+#include "model/AnswerTextStore.h"
+#include "model/ProtocolFile.h"
+#include "platform/Clock.h"
+#include "platform/RecordingNotifier.h"
+#include "support/TempDir.h"
+#include "workstation/Workstation.h"
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace quelvarin::test {
+
+class RecordingSoundPlayer : public SoundPlayer {
+public:
+    void Play(const std::filesystem::path& wav) override { played.push_back(wav); }
+    std::vector<std::filesystem::path> played;
+};
+
+// A workstation over a temporary root, with every service recorded: the answer texts are real
+// files under <root>/aktualis, the date is fixed.
+struct TestStation {
+    static constexpr const char* kToday = "2026.12.10.";
+
+    TestStation();
+    explicit TestStation(const std::filesystem::path& root);
+
+    TempDir dir;
+    std::filesystem::path root;
+    RecordingNotifier notifier;
+    std::unique_ptr<FileAnswerTextStore> texts;
+    RecordingSoundPlayer sound;
+    FixedClock clock{kToday};
+    std::unique_ptr<Workstation> station;
+
+    Workstation& operator*() { return *station; }
+    Workstation* operator->() { return station.get(); }
+    // Selects the answer and gives it the card, as the card-choice window does.
+    void AnswerOnCard(int answer, int card);
+};
+
+// A scored protocol with every part of the file filled: personal data with accents, card
+// times, counters, Neiger flags, answers on several cards with signs, texts with empty lines.
+ParsedProtocol ScoredProtocol();
+
+// The bytes of a protocol file with the given changes applied line by line (line counted from 0).
+std::string ProtocolBytesWithLine(const std::string& bytes, int line, std::string_view value);
+
+} // namespace quelvarin::test
