@@ -1,0 +1,51 @@
+# The two commands of the README, and the targets they are made of.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+# Seconds each fuzzer runs: short in `make test`, longer with `make fuzz`.
+FUZZ_SMOKE_SECONDS ?= 20
+FUZZ_SECONDS       ?= 300
+
+CLI    = $(BUILD)/src/quelvarin-cli
+SAMPLE = data/quelva/archivum/minta.qvl
+
+.PHONY: run test deps build asan fuzz-build fuzz-smoke fuzz bench sample clean
+
+run: deps build
+	$(CLI) --root data/quelva figures $(SAMPLE)
+
+test: deps build asan fuzz-smoke
+	ctest --test-dir $(BUILD) --output-on-failure -j2
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2
+
+deps:
+	@scripts/setup-deps
+
+build:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD)
+
+# AddressSanitizer and UndefinedBehaviorSanitizer over the same tests.
+asan:
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUELVARIN_SANITIZE=ON
+	cmake --build $(ASAN_BUILD)
+
+fuzz-build:
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELVARIN_FUZZ=ON
+	cmake --build $(FUZZ_BUILD)
+
+fuzz-smoke: build fuzz-build
+	fuzz/run-fuzzers $(BUILD) $(FUZZ_BUILD) $(FUZZ_SMOKE_SECONDS)
+
+fuzz: deps build fuzz-build
+	fuzz/run-fuzzers $(BUILD) $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+bench: deps build
+	$(BUILD)/bench/quelvarin_bench
+
+# Rewrites the shipped sample protocol from its scripted session.
+sample: build
+	$(BUILD)/tools/make-sample-protocol $(SAMPLE)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,176 @@
+#include "cli/CliCommands.h"
+
+#include "cli/FiguresJson.h"
+#include "model/ProtocolFile.h"
+#include "platform/AtomicFile.h"
+#include "platform/Clock.h"
+#include "platform/InstallPaths.h"
+#include "workstation/Workstation.h"
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <ostream>
+
+namespace quelvarin {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "Használat: quelvarin-cli [--root MAPPA] PARANCS [PARAMÉTEREK]\n"
+    "  check FÁJL.qvl              \"ok\", ha a jegyzőkönyv betölthető; különben az ok a hibacsatornán\n"
+    "  figures FÁJL.qvl            a pszichogram mutatói a betöltés után, egy JSON objektumként\n"
+    "  new KI.qvl                  egy újonnan nyitott (mai dátumú) jegyzőkönyv állománya\n"
+    "  resave BE.qvl KI.qvl        betölti BE-t, ahogy a munkaállomás, és KI néven menti\n";
+
+// The workstation's messages go to standard error; a question is answered no.
+class StreamNotifier : public Notifier {
+public:
+    explicit StreamNotifier(std::ostream& err) : m_err(err) {}
+    void Message(std::string_view text) override { m_err << text << '\n'; }
+    bool Ask(std::string_view question) override {
+        m_err << question << " (nem)\n";
+        return false;
+    }
+
+private:
+    std::ostream& m_err;
+};
+
+struct Invocation {
+    fs::path root = InstallPaths::DefaultRoot();
+    std::string command;
+    std::vector<std::string> operands;
+};
+
+std::optional<Invocation> ParseArguments(const std::vector<std::string>& args) {
+    Invocation invocation;
+    std::size_t i = 0;
+    while (i < args.size() && args[i] == "--root") {
+        if (i + 1 >= args.size() || args[i + 1].empty()) {
+            return std::nullopt;
+        }
+        invocation.root = args[i + 1];
+        i += 2;
+    }
+    if (i >= args.size()) {
+        return std::nullopt;
+    }
+    invocation.command = args[i++];
+    invocation.operands.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+    return invocation;
+}
+
+// One run of a command: a workstation over the root whose answer texts stay in memory, so
+// that nothing in the root is touched.
+class Session {
+public:
+    Session(const fs::path& root, std::ostream& out, std::ostream& err)
+        : m_out(out), m_err(err), m_notifier(err),
+          m_workstation({InstallPaths(root), m_notifier, m_texts, m_sound, m_clock}) {}
+
+    std::ostream& Out() { return m_out; }
+    std::ostream& Err() { return m_err; }
+    Workstation& Station() { return m_workstation; }
+
+    // Loads a protocol file as the workstation opens one; messages name the file and line.
+    bool Load(const std::string& file) {
+        auto bytes = ReadFileBytes(file);
+        if (!bytes) {
+            m_err << file << ": az állomány nem olvasható.\n";
+            return false;
+        }
+        auto parse = ParseProtocol(*bytes);
+        if (!parse) {
+            m_err << file << ": " << parse.error.line << ". sor: " << parse.error.reason << '\n';
+            return false;
+        }
+        return m_workstation.Install(std::move(*parse.parsed));
+    }
+
+    bool Write(const std::string& file, std::string_view bytes) {
+        if (!ReplaceFileAtomically(file, bytes)) {
+            m_err << file << ": az állomány nem írható.\n";
+            return false;
+        }
+        return true;
+    }
+
+private:
+    std::ostream& m_out;
+    std::ostream& m_err;
+    StreamNotifier m_notifier;
+    MemoryAnswerTextStore m_texts;
+    SilentSoundPlayer m_sound;
+    SystemClock m_clock;
+    Workstation m_workstation;
+};
+
+struct Command {
+    std::size_t operandCount;
+    std::function<int(Session&, const std::vector<std::string>&)> run;
+};
+
+const std::map<std::string, Command, std::less<>>& Commands() {
+    static const std::map<std::string, Command, std::less<>> commands = {
+        {"check",
+         {1,
+          [](Session& session, const std::vector<std::string>& operands) {
+              if (!session.Load(operands[0])) {
+                  return kExitRejected;
+              }
+              session.Out() << "ok\n";
+              return kExitDone;
+          }}},
+        {"figures",
+         {1,
+          [](Session& session, const std::vector<std::string>& operands) {
+              if (!session.Load(operands[0])) {
+                  return kExitRejected;
+              }
+              session.Out() << FiguresJson(session.Station());
+              return kExitDone;
+          }}},
+        {"new",
+         {1,
+          [](Session& session, const std::vector<std::string>& operands) {
+              session.Station().NewProtocol();
+              return session.Write(operands[0], session.Station().ProtocolFileBytes()) ? kExitDone
+                                                                                       : kExitRejected;
+          }}},
+        {"resave",
+         {2,
+          [](Session& session, const std::vector<std::string>& operands) {
+              if (!session.Load(operands[0])) {
+                  return kExitRejected;
+              }
+              return session.Write(operands[1], session.Station().ProtocolFileBytes()) ? kExitDone
+                                                                                       : kExitRejected;
+          }}},
+    };
+    return commands;
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    auto invocation = ParseArguments(args);
+    if (!invocation) {
+        err << kUsage;
+        return kExitUsage;
+    }
+    auto it = Commands().find(invocation->command);
+    if (it == Commands().end() || invocation->operands.size() != it->second.operandCount) {
+        if (it == Commands().end()) {
+            err << "Ismeretlen parancs: " << invocation->command << '\n';
+        }
+        err << kUsage;
+        return kExitUsage;
+    }
+    Session session(invocation->root, out, err);
+    return it->second.run(session, invocation->operands);
+}
+
+} // namespace quelvarin

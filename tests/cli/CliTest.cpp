@@ -1,0 +1,139 @@
+#include "cli/CliCommands.h"
+#include "cli/JsonWriter.h"
+#include "model/ProtocolFile.h"
+#include "platform/LineFile.h"
+#include "support/ProtocolBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace quelvarin {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class Cli : public ::testing::Test {
+protected:
+    CliRun Invoke(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--root", root.string()});
+        std::ostringstream out, err;
+        int status = RunCli(args, out, err);
+        return {status, out.str(), err.str()};
+    }
+    std::string Scored() {
+        auto scored = test::ScoredProtocol();
+        return SerializeProtocol(scored.protocol, scored.texts);
+    }
+
+    test::TempDir dir;
+    fs::path root = dir / "quelva";
+};
+
+TEST_F(Cli, CheckAcceptsAGoodFileAndRejectsABadOneNamingFileAndLine) {
+    test::WriteBytes(dir / "jo.qvl", Scored());
+    auto ok = Invoke({"check", (dir / "jo.qvl").string()});
+    EXPECT_EQ(ok.status, 0);
+    EXPECT_EQ(ok.out, "ok\n");
+    EXPECT_EQ(ok.err, "");
+
+    auto badPath = (dir / "rossz.qvl").string();
+    test::WriteBytes(badPath, test::ProtocolBytesWithLine(Scored(), 0, "Quelvarin_Win32 "));
+    auto bad = Invoke({"check", badPath});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, badPath + ": 1. sor: Ez nem Quelvarin állomány!!!\n");
+
+    test::WriteBytes(badPath, test::ProtocolBytesWithLine(Scored(), 465, "x"));
+    bad = Invoke({"check", badPath});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.err.rfind(badPath + ": 466. sor: ", 0), 0u) << bad.err;
+
+    auto missing = Invoke({"check", (dir / "nincs.qvl").string()});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("nincs.qvl"), std::string::npos);
+}
+
+TEST_F(Cli, CheckReportsTheWorkstationsMessagesButLoads) {
+    test::WriteBytes(dir / "e.qvl", test::ProtocolBytesWithLine(Scored(), 12, "egyetem"));
+    auto run = Invoke({"check", (dir / "e.qvl").string()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "Csak a listáról választhat!\n");
+}
+
+TEST_F(Cli, FiguresOfTheLoadedProtocol) {
+    test::WriteBytes(dir / "jo.qvl", Scored());
+    auto run = Invoke({"figures", (dir / "jo.qvl").string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "{\n"
+                       "  \"code\": \"ko_20040512\",\n"
+                       "  \"sex\": \"férfi\",\n"
+                       "  \"age\": 41,\n"
+                       "  \"education\": \"középiskola III.\",\n"
+                       "  \"answers\": 5,\n"
+                       "  \"answers_I_VII\": 3,\n"
+                       "  \"answers_VIII_X\": 2,\n"
+                       "  \"colour_index_box\": 40,\n"
+                       "  \"answers_per_card\": [2, 0, 1, 0, 0, 0, 0, 1, 0, 1]\n"
+                       "}\n");
+}
+
+TEST_F(Cli, NewWritesAFreshProtocolDatedToday) {
+    auto out = dir / "uj.qvl";
+    auto run = Invoke({"new", out.string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto lines = ReadLineFile(out);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(lines->size(), 3524u);
+    EXPECT_EQ((*lines)[6], "férfi");
+    EXPECT_EQ((*lines)[7], "30");
+    EXPECT_EQ((*lines)[12], "középiskola IV.");
+    EXPECT_EQ((*lines)[13], SystemClock().TodayShortDate());
+}
+
+TEST_F(Cli, ResaveKeepsTheBytesAndTheTexts) {
+    auto bytes = Scored();
+    test::WriteBytes(dir / "be.qvl", bytes);
+    auto run = Invoke({"resave", (dir / "be.qvl").string(), (dir / "ki.qvl").string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(test::ReadBytes(dir / "ki.qvl"), bytes);
+}
+
+TEST_F(Cli, NeverTouchesTheRoot) {
+    test::WriteBytes(dir / "be.qvl", Scored());
+    Invoke({"figures", (dir / "be.qvl").string()});
+    Invoke({"resave", (dir / "be.qvl").string(), (dir / "ki.qvl").string()});
+    Invoke({"new", (dir / "uj.qvl").string()});
+    EXPECT_FALSE(fs::exists(root));
+}
+
+TEST_F(Cli, UsageErrors) {
+    const std::vector<std::vector<std::string>> cases = {
+        {}, {"nincs-ilyen"}, {"check"}, {"check", "a", "b"}, {"resave", "a"}, {"--root"},
+    };
+    for (const auto& args : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCli(args, out, err), 1) << (args.empty() ? "" : args[0]);
+        EXPECT_NE(err.str().find("Használat:"), std::string::npos);
+    }
+}
+
+TEST_F(Cli, AnUnwritableOutput) {
+    test::WriteBytes(dir / "foglalt" / "x", "x");
+    auto run = Invoke({"new", (dir / "foglalt").string()});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("nem írható"), std::string::npos);
+}
+
+TEST(JsonWriter, EscapesStrings) {
+    EXPECT_EQ(JsonObjectWriter::Quote("a\"b\\c\n\x01Ő"), "\"a\\\"b\\\\c\\n\\u0001Ő\"");
+}
+
+} // namespace
+} // namespace quelvarin

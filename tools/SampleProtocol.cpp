@@ -1,0 +1,125 @@
+#include "SampleProtocol.h"
+
+#include "model/AnswerTextStore.h"
+#include "platform/Clock.h"
+#include "platform/RecordingNotifier.h"
+#include "workstation/Workstation.h"
+
+#include <stdexcept>
+#include <vector>
+
+namespace quelvarin {
+namespace {
+
+// One answer as the examiner records it: card, the subject's words, and the signs in the
+// order they are clicked (box captions, list rows or vulgar classes as they are offered).
+struct SampleAnswer {
+    int card;
+    std::vector<std::string> text;
+    std::vector<std::string> locations;
+    std::vector<std::string> determinants;
+    std::vector<std::string> contents;
+    std::vector<std::string> frequencies; // "V-1".."V-3", "O+".."O-"
+    std::vector<std::string> specialReactions;
+};
+
+const std::vector<SampleAnswer>& SampleAnswers() {
+    static const std::vector<SampleAnswer> answers = {
+        {1, {"Egy denevér, kiterjesztett szárnyakkal."}, {"G"}, {"F +"}, {"T"}, {"V-1"}, {}},
+        {1, {"Középen egy nőalak, felemelt kézzel,", "mintha integetne."}, {"D"}, {"B +"}, {"M"}, {}, {}},
+        {1, {"Egy álarc, a fehér részek a szemek."}, {"Gzw"}, {"F +"}, {"Álarc I"}, {"V-2"}, {"Hézaghangsúly"}},
+        {2, {"Két ember, összeérintik a tenyerüket, mintha táncolnának."}, {"G"}, {"B +"}, {"M"}, {"V-1"}, {}},
+        {2, {"Ez a piros itt... vér, mintha valaki megsérült volna."}, {"D"}, {"FbF"}, {"Vér"}, {}, {"Piros-ütközés"}},
+        {3, {"Két pincér, akik egy kosarat emelnek fel."}, {"G"}, {"B +"}, {"M", "Obj."}, {"V-1"}, {}},
+        {3, {"Középen egy piros masni."}, {"D"}, {"FFb +"}, {"Ruha"}, {"V-2"}, {}},
+        {4, {"Egy óriás, nagy csizmákban, alulról nézve."}, {"G"}, {"F +"}, {"(M)"}, {"V-1"}, {"Perspektíva"}},
+        {4, {"Szőrös állatbőr, puha lehet a tapintása."}, {"G"}, {"FHd +"}, {"Td"}, {}, {"Tapintási asszociáció"}},
+        {5, {"Egy lepke."}, {"G"}, {"F +"}, {"T"}, {"V-1"}, {}},
+        {5, {"Itt a szélén egy krokodilfej."}, {"Dd"}, {"F +"}, {"Td"}, {"V-3"}, {}},
+        {6, {"Kiterített állatbőr, mint egy szőnyeg a padlón."}, {"G"}, {"FHd +"}, {"Td"}, {"V-1"}, {}},
+        {6, {"A tetején valami totemoszlop."}, {"D"}, {"F +/-"}, {"Obj."}, {"V-3"}, {"Bizonytalanság"}},
+        {7, {"Két kislány, copfosan, egymásra néznek."}, {"DG konf."}, {"B +"}, {"M"}, {"V-2"}, {}},
+        {7, {"Füstös, szürke felhők."}, {"G"}, {"HdF"}, {"Felhő"}, {"V-3"}, {}},
+        {8, {"Két medve mászik fel oldalt."}, {"D"}, {"B +"}, {"T"}, {"V-1"}, {}},
+        {8, {"Egy orvosi ábra, belső szervek, nagyon színes."}, {"G"}, {"FbF"}, {"Anat."}, {"V-3"}, {"Színleírás"}},
+        {9, {"Nem is tudom...", "", "talán egy boszorkány, kalapban."}, {"D"}, {"F +/-"}, {"(M)"}, {}, {"Bizonytalanság"}},
+        {9, {"Egy virág, mint egy rózsa, a szárával."}, {"G"}, {"FFb +/-"}, {"Pfl."}, {"V-3"}, {}},
+        {10, {"Kék pókok, sok lábbal."}, {"D"}, {"FFb +"}, {"T"}, {"V-1"}, {}},
+        {10, {"Két zöld hernyó."}, {"D"}, {"FFb +"}, {"T"}, {}, {}},
+        {10, {"Az egész olyan, mint egy virágos kert tavasszal,", "minden színes és élő."}, {"G komb."}, {"FFb +"},
+         {"Pfl.", "Táj"}, {"O+"}, {"Kombináció"}},
+    };
+    return answers;
+}
+
+void Require(bool ok, const std::string& what) {
+    if (!ok) {
+        throw std::runtime_error("sample protocol: " + what);
+    }
+}
+
+void RequireEntered(const EntryResult& result, const std::string& sign) {
+    Require(result.outcome == EntryOutcome::Entered, "not entered: " + sign);
+}
+
+} // namespace
+
+std::string BuildSampleProtocol() {
+    RecordingNotifier notifier;
+    MemoryAnswerTextStore texts;
+    SilentSoundPlayer sound;
+    FixedClock clock("2026.11.05.");
+    Workstation station({InstallPaths(""), notifier, texts, sound, clock});
+
+    station.NewProtocol("minta_20261105");
+    auto& personal = station.EditableProtocol().personal;
+    personal.name = "Minta Márta";
+    personal.number = "12/2026";
+    personal.occupation = "könyvelő";
+    personal.sex = "nő";
+    personal.age = 34;
+    personal.clinicalQuestions = "Szorongás mértéke?*Személyiségszerkezet?*";
+    personal.ward = "Pszichiátriai Ambulancia";
+    personal.examiner = "Dr. Példa Péter";
+    personal.diagnosis = "F43.2";
+    personal.education = "főiskola I-től";
+
+    // Reaction and card times, card by card, as the stopwatch gave them.
+    const int times[10][4] = {{0, 6, 1, 45}, {0, 14, 2, 10}, {0, 9, 1, 30}, {0, 11, 1, 50}, {0, 4, 0, 55},
+                              {0, 12, 1, 40}, {0, 10, 1, 35}, {0, 18, 2, 5},  {0, 27, 2, 40}, {0, 15, 2, 20}};
+    for (int card = 1; card <= 10; ++card) {
+        const auto* t = times[card - 1];
+        station.EditableProtocol().cardTime(card) = {t[0], t[1], t[2], t[3]};
+    }
+    // The examiner ticked these vulgar answers of the reality index.
+    for (int row : {0, 1, 2, 4, 6, 7, 8, 12}) {
+        station.EditableProtocol().neigerVulgars[static_cast<std::size_t>(row)] = true;
+    }
+
+    int number = 0;
+    for (const auto& answer : SampleAnswers()) {
+        ++number;
+        texts.Write(number, answer.text);
+        Require(station.SelectAnswer(number), "answer without a card");
+        Require(station.ChooseCard(answer.card), "card");
+        for (const auto& name : answer.locations) {
+            RequireEntered(station.ClickSignBox(CodeOfName(name)), name);
+        }
+        for (const auto& name : answer.determinants) {
+            RequireEntered(station.ClickSignBox(CodeOfName(name)), name);
+        }
+        for (const auto& name : answer.contents) {
+            RequireEntered(station.ChooseContentsRow(name), name);
+        }
+        for (const auto& name : answer.frequencies) {
+            RequireEntered(name[0] == 'V' ? station.ChooseVulgarRow(name) : station.ChooseOriginalityRow(name), name);
+        }
+        for (const auto& name : answer.specialReactions) {
+            RequireEntered(station.ChooseSpecialReactionRow(name), name);
+        }
+    }
+    Require(notifier.Messages().empty(), "a message was shown");
+    return station.ProtocolFileBytes();
+}
+
+} // namespace quelvarin
