@@ -22,7 +22,7 @@ deps:
 	@scripts/setup-deps
 
 build:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELVARIN_TESTS=ON -DQUELVARIN_BENCH=ON
 	cmake --build $(BUILD)
 
 # AddressSanitizer and UndefinedBehaviorSanitizer over the same tests.

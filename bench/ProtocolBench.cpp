@@ -35,7 +35,7 @@ void BM_ParseProtocol(benchmark::State& state) {
         auto parse = ParseProtocol(bytes);
         benchmark::DoNotOptimize(parse);
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
 }
 BENCHMARK(BM_ParseProtocol)->Unit(benchmark::kMicrosecond);
 

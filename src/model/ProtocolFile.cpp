@@ -37,10 +37,11 @@ std::string Quoted(std::string_view text) {
     return "„" + shown + "”";
 }
 
-// Reads the values of the layout line by line and remembers the first failure.
+// Reads the values of the layout line by line and remembers the first failure. The lines are
+// the file's raw bytes: numbers are ASCII, and only the texts are decoded.
 class Reader {
 public:
-    explicit Reader(const Lines& lines) : m_lines(lines) {}
+    explicit Reader(const std::vector<std::string_view>& lines) : m_lines(lines) {}
 
     bool Failed() const { return m_error.has_value(); }
     ProtocolFileError Error() const { return *m_error; }
@@ -49,33 +50,48 @@ public:
         if (!Present(line)) {
             return {};
         }
-        return m_lines[static_cast<std::size_t>(line)];
+        return DecodeCp1250(m_lines[static_cast<std::size_t>(line)]);
     }
 
     // A decimal integer in [minimum, maximum], an optional '-' allowed when minimum < 0.
-    std::int64_t Number(int line, std::int64_t minimum, std::int64_t maximum, std::string_view what) {
+    // `what` names the value for the examiner; it is only asked for when the value is bad.
+    template <typename Describe>
+    std::int64_t Number(int line, std::int64_t minimum, std::int64_t maximum, Describe what) {
         if (!Present(line)) {
             return 0;
         }
         std::string_view text = m_lines[static_cast<std::size_t>(line)];
         std::string_view digits = text;
-        if (minimum < 0 && !digits.empty() && digits.front() == '-') {
+        bool negative = minimum < 0 && !digits.empty() && digits.front() == '-';
+        if (negative) {
             digits.remove_prefix(1);
         }
-        bool allDigits = !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+        // One pass checks the digits and accumulates; past the limit only the check goes on.
+        const std::int64_t limit = negative ? -minimum : maximum;
         std::int64_t value = 0;
-        auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (!allDigits) {
+        bool tooLarge = false;
+        for (char c : digits) {
+            if (c < '0' || c > '9') {
+                value = -1;
+                break;
+            }
+            if (!tooLarge) {
+                value = value * 10 + (c - '0');
+                tooLarge = value > limit;
+            }
+        }
+        if (digits.empty() || value < 0) {
             Fail(ProtocolFileProblem::NotANumber, line,
-                 std::string(what) + ": itt egész számnak kell állnia, de " + Quoted(text) + " áll.");
+                 what() + ": itt egész számnak kell állnia, de " + Quoted(DecodeCp1250(text)) + " áll.");
             return 0;
         }
-        if (error != std::errc{} || end != text.data() + text.size() || value < minimum || value > maximum) {
+        if (tooLarge) {
             Fail(ProtocolFileProblem::OutOfRange, line,
-                 std::string(what) + ": a(z) " + Quoted(text) + " érték kívül esik a megengedett " +
+                 what() + ": a(z) " + Quoted(text) + " érték kívül esik a megengedett " +
                      std::to_string(minimum) + "–" + std::to_string(maximum) + " tartományon.");
             return 0;
         }
+        value = negative ? -value : value;
         return value;
     }
 
@@ -98,14 +114,15 @@ private:
         m_error = ProtocolFileError{problem, line + 1, std::move(reason)};
     }
 
-    const Lines& m_lines;
+    const std::vector<std::string_view>& m_lines;
     std::optional<ProtocolFileError> m_error;
 };
 
 constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
-std::int32_t Int32(Reader& reader, int line, std::string_view what) {
+template <typename Describe>
+std::int32_t Int32(Reader& reader, int line, Describe what) {
     return static_cast<std::int32_t>(reader.Number(line, kInt32Min, kInt32Max, what));
 }
 
@@ -114,9 +131,9 @@ std::string CardLabel(int card) { return std::string(CardName(card)) + " tábla"
 } // namespace
 
 ProtocolParse ParseProtocol(std::string_view bytes) {
-    auto lines = SplitLines(DecodeCp1250(bytes));
+    auto lines = SplitLineViews(bytes);
     ProtocolParse result;
-    if (lines.empty() || lines[0] != pf::kMagic) {
+    if (lines.empty() || lines[0] != pf::kMagic) { // the magic is ASCII in either encoding
         result.error = {ProtocolFileProblem::NotQuelvarin, 1, "Ez nem Quelvarin állomány!!!"};
         return result;
     }
@@ -132,7 +149,7 @@ ProtocolParse ParseProtocol(std::string_view bytes) {
     personal.number = reader.Text(line++);
     personal.occupation = reader.Text(line++);
     personal.sex = reader.Text(line++);
-    personal.age = Int32(reader, line++, "életkor");
+    personal.age = Int32(reader, line++, [] { return std::string("életkor"); });
     personal.clinicalQuestions = reader.Text(line++);
     personal.ward = reader.Text(line++);
     personal.examiner = reader.Text(line++);
@@ -143,17 +160,19 @@ ProtocolParse ParseProtocol(std::string_view bytes) {
     line = pf::kCardTimesLine;
     for (int card = 1; card <= kCardCount; ++card) {
         auto& times = protocol.cardTime(card);
-        auto label = CardLabel(card);
-        times.reactionMinutes = Int32(reader, line++, label + ", reakcióidő (perc)");
-        times.reactionSeconds = Int32(reader, line++, label + ", reakcióidő (másodperc)");
-        times.cardMinutes = Int32(reader, line++, label + ", táblaidő (perc)");
-        times.cardSeconds = Int32(reader, line++, label + ", táblaidő (másodperc)");
+        auto label = [card](const char* value) { return [card, value] { return CardLabel(card) + ", " + value; }; };
+        times.reactionMinutes = Int32(reader, line++, label("reakcióidő (perc)"));
+        times.reactionSeconds = Int32(reader, line++, label("reakcióidő (másodperc)"));
+        times.cardMinutes = Int32(reader, line++, label("táblaidő (perc)"));
+        times.cardSeconds = Int32(reader, line++, label("táblaidő (másodperc)"));
     }
 
     line = pf::kCountersLine;
     for (int code = pf::kFirstStoredCounter; code <= codes::kLastCounter; ++code) {
         auto sign = static_cast<SignCode>(code);
-        auto what = "a(z) " + std::to_string(code) + ". jel („" + std::string(NameOfCode(sign)) + "”) darabszáma";
+        auto what = [code, sign] {
+            return "a(z) " + std::to_string(code) + ". jel („" + std::string(NameOfCode(sign)) + "”) darabszáma";
+        };
         protocol.counts.Set(sign, static_cast<std::uint8_t>(reader.Number(line++, 0, 255, what)));
     }
 
@@ -165,13 +184,14 @@ ProtocolParse ParseProtocol(std::string_view bytes) {
     for (int n = 1; n <= kAnswerCount; ++n) {
         auto& answer = protocol.answer(n);
         line = pf::kAnswersLine + pf::kAnswerBlockLines * (n - 1);
-        auto label = "a(z) " + std::to_string(n) + ". felelet";
+        auto label = [n] { return "a(z) " + std::to_string(n) + ". felelet"; };
         answer.szei = reader.Text(line++);
         answer.transference = reader.Text(line++);
-        answer.card = static_cast<std::uint8_t>(reader.Number(line++, 0, kCardCount, label + " táblája"));
+        answer.card = static_cast<std::uint8_t>(
+            reader.Number(line++, 0, kCardCount, [&] { return label() + " táblája"; }));
         for (int slot = 0; slot < kSlotCount; ++slot) {
             answer.slots[static_cast<std::size_t>(slot)] = static_cast<SignCode>(reader.Number(
-                line++, 0, 65535, label + " " + std::to_string(slot + 1) + ". jele"));
+                line++, 0, 65535, [&] { return label() + " " + std::to_string(slot + 1) + ". jele"; }));
         }
     }
 
@@ -187,54 +207,80 @@ ProtocolParse ParseProtocol(std::string_view bytes) {
     return result;
 }
 
+namespace {
+
+// Builds the file's bytes line by line: numbers are ASCII, texts are encoded as they come.
+class Writer {
+public:
+    Writer() { m_bytes.reserve(32 * 1024); }
+
+    void Text(std::string_view utf8) {
+        m_bytes += EncodeCp1250(WithoutLineBreaks(utf8));
+        m_bytes += "\r\n";
+    }
+    void Heading(std::string_view utf8) { Text(utf8); }
+    void Number(std::int64_t value) {
+        char buffer[24];
+        auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+        (void)error;
+        m_bytes.append(buffer, end);
+        m_bytes += "\r\n";
+    }
+    std::string Take() { return std::move(m_bytes); }
+
+private:
+    std::string m_bytes;
+};
+
+} // namespace
+
 std::string SerializeProtocol(const Protocol& protocol, const AnswerTexts& texts) {
-    Lines lines;
-    lines.reserve(pf::kLineCount);
-    lines.emplace_back(pf::kMagic);
-    lines.emplace_back(kPersonalHeading);
+    Writer file;
+    file.Heading(pf::kMagic);
+    file.Heading(kPersonalHeading);
     const auto& personal = protocol.personal;
     for (const std::string* field : {&personal.name, &personal.code, &personal.number, &personal.occupation,
                                      &personal.sex}) {
-        lines.push_back(WithoutLineBreaks(*field));
+        file.Text(*field);
     }
-    lines.push_back(std::to_string(personal.age));
+    file.Number(personal.age);
     for (const std::string* field : {&personal.clinicalQuestions, &personal.ward, &personal.examiner,
                                      &personal.diagnosis, &personal.education, &personal.date}) {
-        lines.push_back(WithoutLineBreaks(*field));
+        file.Text(*field);
     }
 
-    lines.emplace_back(kCardTimesHeading);
+    file.Heading(kCardTimesHeading);
     for (const auto& times : protocol.cardTimes) {
         for (auto value : {times.reactionMinutes, times.reactionSeconds, times.cardMinutes, times.cardSeconds}) {
-            lines.push_back(std::to_string(value));
+            file.Number(value);
         }
     }
 
-    lines.emplace_back(kCountersHeading);
+    file.Heading(kCountersHeading);
     for (int code = pf::kFirstStoredCounter; code <= codes::kLastCounter; ++code) {
-        lines.push_back(std::to_string(protocol.counts[static_cast<SignCode>(code)]));
+        file.Number(protocol.counts[static_cast<SignCode>(code)]);
     }
 
-    lines.emplace_back(kNeigerHeading);
+    file.Heading(kNeigerHeading);
     for (bool flag : protocol.neigerVulgars) {
-        lines.emplace_back(flag ? "1" : "0");
+        file.Number(flag ? 1 : 0);
     }
 
-    lines.emplace_back(kAnswersHeading);
+    file.Heading(kAnswersHeading);
     for (const auto& answer : protocol.answers) {
-        lines.push_back(WithoutLineBreaks(answer.szei));
-        lines.push_back(WithoutLineBreaks(answer.transference));
-        lines.push_back(std::to_string(answer.card));
+        file.Text(answer.szei);
+        file.Text(answer.transference);
+        file.Number(answer.card);
         for (auto slot : answer.slots) {
-            lines.push_back(std::to_string(slot));
+            file.Number(slot);
         }
     }
 
-    lines.emplace_back(kTextsHeading);
+    file.Heading(kTextsHeading);
     for (const auto& text : texts) {
-        lines.push_back(WithoutLineBreaks(JoinStarred(text)));
+        file.Text(JoinStarred(text));
     }
-    return EncodeCp1250(JoinLines(lines));
+    return file.Take();
 }
 
 } // namespace quelvarin

@@ -5,8 +5,8 @@
 
 namespace quelvarin {
 
-Lines SplitLines(std::string_view text) {
-    Lines lines;
+std::vector<std::string_view> SplitLineViews(std::string_view text) {
+    std::vector<std::string_view> lines;
     std::size_t start = 0;
     while (start < text.size()) {
         auto end = text.find('\n', start);
@@ -15,13 +15,18 @@ Lines SplitLines(std::string_view text) {
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
-        lines.emplace_back(line);
+        lines.push_back(line);
         if (end == std::string_view::npos) {
             break;
         }
         start = end + 1;
     }
     return lines;
+}
+
+Lines SplitLines(std::string_view text) {
+    auto views = SplitLineViews(text);
+    return Lines(views.begin(), views.end());
 }
 
 std::string JoinLines(const Lines& lines) {

@@ -13,6 +13,8 @@ using Lines = std::vector<std::string>;
 // Lines end in LF or CR LF; a final line end does not open another line, so "" has no
 // lines and "a\r\n" and "a" both have one.
 Lines SplitLines(std::string_view text);
+// The same lines as views into the text, for readers that decode only what they keep.
+std::vector<std::string_view> SplitLineViews(std::string_view text);
 
 // Every line followed by CR LF.
 std::string JoinLines(const Lines& lines);
