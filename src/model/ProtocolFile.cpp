@@ -46,11 +46,13 @@ public:
     bool Failed() const { return m_error.has_value(); }
     ProtocolFileError Error() const { return *m_error; }
 
+    // A lone CR inside a line reads as a blank, as the writer would write it: other readers
+    // of these files take it for a line break.
     std::string Text(int line) {
         if (!Present(line)) {
             return {};
         }
-        return DecodeCp1250(m_lines[static_cast<std::size_t>(line)]);
+        return WithoutLineBreaks(DecodeCp1250(m_lines[static_cast<std::size_t>(line)]));
     }
 
     // A decimal integer in [minimum, maximum], an optional '-' allowed when minimum < 0.

@@ -133,6 +133,7 @@ bool Workstation::SelectAnswer(int answer) {
 }
 
 bool Workstation::ChooseCard(int card) {
+    m_lastRefresh = {};
     if (!m_currentAnswer) {
         m_notifier.Message(messages::kNoAnswerSelected);
         return false;
@@ -177,17 +178,23 @@ EntryResult Workstation::ClickSignBox(SignCode code) {
     default:
         break;
     }
-    if (IsOriginalityCode(code) && !m_helpEditMode) {
+    if (KindOfCode(code) == SignKind::Frequency && m_helpEditMode) {
+        m_lastRefresh = {};
+        m_lastHelpCode = code;
+        return {EntryOutcome::HelpShown, code};
+    }
+    if (IsOriginalityCode(code)) {
         // The left button on an O box scores nothing; it only brings O% up to date.
         Refresh(refresh::kOriginalityEntered);
+        return {};
     }
-    return {};
+    return Ignored();
 }
 
 EntryResult Workstation::ChooseContentsRow(std::string_view name) {
     auto code = CodeOfName(name);
     if (KindOfCode(code) != SignKind::Content) {
-        return {};
+        return Ignored();
     }
     return Enter(code, SignColumn::Contents, std::string(NameOfCode(code)), refresh::kContentEntered, false);
 }
@@ -195,7 +202,7 @@ EntryResult Workstation::ChooseContentsRow(std::string_view name) {
 EntryResult Workstation::ChooseSpecialReactionRow(std::string_view name) {
     auto code = CodeOfName(name);
     if (KindOfCode(code) != SignKind::SpecialReaction) {
-        return {};
+        return Ignored();
     }
     return Enter(code, SignColumn::SpecialReactions, std::string(NameOfCode(code)),
                  refresh::kSpecialReactionEntered, false);
@@ -204,7 +211,7 @@ EntryResult Workstation::ChooseSpecialReactionRow(std::string_view name) {
 EntryResult Workstation::ChooseVulgarRow(std::string_view vulgarClass) {
     auto code = VulgarClassCode(vulgarClass);
     if (code == 0) {
-        return {};
+        return Ignored();
     }
     return Enter(code, SignColumn::Frequencies, std::string(vulgarClass), refresh::kVulgarEntered, false);
 }
@@ -212,14 +219,14 @@ EntryResult Workstation::ChooseVulgarRow(std::string_view vulgarClass) {
 EntryResult Workstation::ChooseOriginalityRow(std::string_view row) {
     auto code = CodeOfName(row);
     if (!IsOriginalityCode(code)) {
-        return {};
+        return Ignored();
     }
     return Enter(code, SignColumn::Frequencies, std::string(row), refresh::kOriginalityEntered, false);
 }
 
 EntryResult Workstation::RightClickOriginalityBox(SignCode code) {
     if (!IsOriginalityCode(code)) {
-        return {};
+        return Ignored();
     }
     return Enter(code, SignColumn::Frequencies, std::string(NameOfCode(code)), refresh::kOriginalityEntered, false);
 }
@@ -233,14 +240,20 @@ EntryResult Workstation::ChooseLocationTableItem(std::string_view caption) {
     }
     auto code = CodeOfName(name);
     if (KindOfCode(code) != SignKind::Location) {
-        return {};
+        return Ignored();
     }
     // A location scored from the tables changes the same figures as one scored from its box.
     return Enter(code, SignColumn::Locations, std::string(NameOfCode(code)), refresh::kLocationEntered, false);
 }
 
+EntryResult Workstation::Ignored() {
+    m_lastRefresh = {};
+    return {};
+}
+
 EntryResult Workstation::Enter(SignCode code, SignColumn column, std::string columnName, RefreshSteps steps,
                                bool playSound) {
+    m_lastRefresh = {};
     if (m_helpEditMode) {
         m_lastHelpCode = code;
         return {EntryOutcome::HelpShown, code};
@@ -300,6 +313,7 @@ bool Workstation::ChooseSubVariant(int item) {
 }
 
 EntryOutcome Workstation::RemoveColumnEntry(SignColumn column, std::size_t index) {
+    m_lastRefresh = {};
     if (!m_currentAnswer) {
         return EntryOutcome::Ignored;
     }

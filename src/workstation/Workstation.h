@@ -129,7 +129,7 @@ public:
     // Removal of entry `index` of a SignColumn (double click or "töröld !").
     EntryOutcome RemoveColumnEntry(SignColumn column, std::size_t index);
 
-    // What the last change recomputed.
+    // What the last scoring operation recomputed (nothing when it was refused or ignored).
     RefreshSteps LastRefresh() const { return m_lastRefresh; }
     // For each card I..X the answers given to it, as recounted at the last load.
     const std::array<int, kCardCount>& AnswersPerCard() const { return m_answersPerCard; }
@@ -160,6 +160,7 @@ private:
         SignCode parent = 0;
     };
 
+    EntryResult Ignored();
     EntryResult Enter(SignCode code, SignColumn column, std::string columnName, RefreshSteps steps,
                       bool playSound);
     bool StoreHelp(HelpTextFile& file, const std::vector<std::string>& lines);

@@ -210,6 +210,21 @@ TEST(ProtocolFile, LineBreaksInsideValuesAreWrittenAsBlanks) {
     EXPECT_EQ(lines[3434], "sor vége*");
 }
 
+// Found by the fuzzer: a CR inside a line must not survive a load, or the next save would
+// write something else than was read.
+TEST(ProtocolFile, ALoneCarriageReturnInsideAValueReadsAsABlank) {
+    auto bytes = test::ProtocolBytesWithLine(FreshProtocolBytes(), 463, "?\r)");
+    bytes = test::ProtocolBytesWithLine(bytes, 3434, "a\rb*");
+    auto parse = ParseProtocol(bytes);
+    ASSERT_TRUE(parse);
+    EXPECT_EQ(parse.parsed->protocol.answer(1).szei, "? )");
+    EXPECT_EQ(parse.parsed->texts[0], (AnswerText{"a b"}));
+    auto written = SerializeProtocol(parse.parsed->protocol, parse.parsed->texts);
+    auto again = ParseProtocol(written);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(SerializeProtocol(again.parsed->protocol, again.parsed->texts), written);
+}
+
 TEST(ProtocolFile, Cp1250OnDisk) {
     Protocol protocol;
     protocol.personal.name = "Őz Űr";

@@ -95,6 +95,18 @@ TEST(SignEntryPaths, NamesAPathDoesNotOfferAreIgnored) {
     }
 }
 
+TEST(SignEntryPaths, ARefusedOrIgnoredEntryRecomputesNothing) {
+    TestStation ws;
+    ws.AnswerOnCard(1, 2);
+    ws->ClickSignBox(400);
+    ASSERT_EQ(ws->LastRefresh(), refresh::kLocationEntered);
+    ws->ChooseSpecialReactionRow("Hd-kompenzálás");
+    EXPECT_TRUE(ws->LastRefresh().Empty());
+    ws->ClickSignBox(400);
+    ws->ChooseContentsRow("nincs ilyen");
+    EXPECT_TRUE(ws->LastRefresh().Empty());
+}
+
 TEST(SignEntryPaths, TheThirtyFirstSignIsRefused) {
     TestStation ws;
     ws.AnswerOnCard(2, 5);
@@ -210,6 +222,9 @@ TEST(SignEntryPaths, HelpEditModeShowsHelpInsteadOfScoring) {
     EXPECT_EQ(result.outcome, EntryOutcome::HelpShown);
     EXPECT_EQ(result.code, 260);
     EXPECT_EQ(ws->LastHelpCode(), 260);
+    EXPECT_EQ(ws->ClickSignBox(297).outcome, EntryOutcome::HelpShown) << "an O box is a sign too";
+    EXPECT_EQ(ws->LastHelpCode(), 297);
+    EXPECT_TRUE(ws->LastRefresh().Empty());
     EXPECT_EQ(ws->CurrentProtocol().counts, before.counts);
     EXPECT_EQ(ws->CurrentProtocol().answers, before.answers);
 }
