@@ -56,21 +56,54 @@ struct BenchStation {
     Workstation station{{InstallPaths(""), notifier, texts, sound, clock}};
 };
 
-// A location entered into a full protocol and taken out again: two entries' worth of work,
-// each with its recomputation.
-void BM_SignEntryAndRemoval(benchmark::State& state) {
-    BenchStation bench;
-    auto full = FullProtocol();
-    full.protocol.answer(1).slots[29] = 0;
-    bench.station.Install(std::move(full));
-    bench.station.SelectAnswer(1);
+BenchStation& LoadedStation() {
+    static BenchStation bench;
+    static bool loaded = false;
+    if (!loaded) {
+        auto full = FullProtocol();
+        for (int n = 1; n <= kAnswerCount; ++n) {
+            full.protocol.answer(n).slots[29] = 0; // room for one more sign
+        }
+        bench.station.Install(std::move(full));
+        bench.station.SelectAnswer(1);
+        loaded = true;
+    }
+    return bench;
+}
+
+// Every figure recomputed, as after a load: answer counts, apprehension formula, typologies,
+// content figures, V% and O%, answers per card.
+void BM_FullRefresh(benchmark::State& state) {
+    auto& station = LoadedStation().station;
     for (auto _ : state) {
-        bench.station.ClickSignBox(403);
-        auto last = bench.station.Columns().Entries(SignColumn::Locations).size() - 1;
-        bench.station.RemoveColumnEntry(SignColumn::Locations, last);
+        station.RefreshEverything();
+        benchmark::DoNotOptimize(station.Apprehension());
     }
 }
-BENCHMARK(BM_SignEntryAndRemoval)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullRefresh)->Unit(benchmark::kMicrosecond);
+
+// One sign entered (a location: the formula and the answer counts follow) and removed again
+// (every figure follows), on a full protocol.
+void BM_LocationEntryAndRemoval(benchmark::State& state) {
+    auto& station = LoadedStation().station;
+    for (auto _ : state) {
+        station.ClickSignBox(403);
+        auto last = station.Columns().Entries(SignColumn::Locations).size() - 1;
+        station.RemoveColumnEntry(SignColumn::Locations, last);
+    }
+}
+BENCHMARK(BM_LocationEntryAndRemoval)->Unit(benchmark::kMicrosecond);
+
+// A determinant entered and removed: the entry recomputes the typologies only.
+void BM_DeterminantEntryAndRemoval(benchmark::State& state) {
+    auto& station = LoadedStation().station;
+    for (auto _ : state) {
+        station.ClickSignBox(302);
+        auto last = station.Columns().Entries(SignColumn::Determinants).size() - 1;
+        station.RemoveColumnEntry(SignColumn::Determinants, last);
+    }
+}
+BENCHMARK(BM_DeterminantEntryAndRemoval)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace quelvarin

@@ -21,33 +21,35 @@ struct SampleAnswer {
     std::vector<std::string> contents;
     std::vector<std::string> frequencies; // "V-1".."V-3", "O+".."O-"
     std::vector<std::string> specialReactions;
+    std::string szei;         // the SZEI category the examiner coded
+    std::string transference; // the De Vos category (its heading)
 };
 
 const std::vector<SampleAnswer>& SampleAnswers() {
     static const std::vector<SampleAnswer> answers = {
-        {1, {"Egy denevér, kiterjesztett szárnyakkal."}, {"G"}, {"F +"}, {"T"}, {"V-1"}, {}},
-        {1, {"Középen egy nőalak, felemelt kézzel,", "mintha integetne."}, {"D"}, {"B +"}, {"M"}, {}, {}},
-        {1, {"Egy álarc, a fehér részek a szemek."}, {"Gzw"}, {"F +"}, {"Álarc I"}, {"V-2"}, {"Hézaghangsúly"}},
-        {2, {"Két ember, összeérintik a tenyerüket, mintha táncolnának."}, {"G"}, {"B +"}, {"M"}, {"V-1"}, {}},
-        {2, {"Ez a piros itt... vér, mintha valaki megsérült volna."}, {"D"}, {"FbF"}, {"Vér"}, {}, {"Piros-ütközés"}},
-        {3, {"Két pincér, akik egy kosarat emelnek fel."}, {"G"}, {"B +"}, {"M", "Obj."}, {"V-1"}, {}},
-        {3, {"Középen egy piros masni."}, {"D"}, {"FFb +"}, {"Ruha"}, {"V-2"}, {}},
-        {4, {"Egy óriás, nagy csizmákban, alulról nézve."}, {"G"}, {"F +"}, {"(M)"}, {"V-1"}, {"Perspektíva"}},
-        {4, {"Szőrös állatbőr, puha lehet a tapintása."}, {"G"}, {"FHd +"}, {"Td"}, {}, {"Tapintási asszociáció"}},
-        {5, {"Egy lepke."}, {"G"}, {"F +"}, {"T"}, {"V-1"}, {}},
-        {5, {"Itt a szélén egy krokodilfej."}, {"Dd"}, {"F +"}, {"Td"}, {"V-3"}, {}},
-        {6, {"Kiterített állatbőr, mint egy szőnyeg a padlón."}, {"G"}, {"FHd +"}, {"Td"}, {"V-1"}, {}},
-        {6, {"A tetején valami totemoszlop."}, {"D"}, {"F +/-"}, {"Obj."}, {"V-3"}, {"Bizonytalanság"}},
-        {7, {"Két kislány, copfosan, egymásra néznek."}, {"DG konf."}, {"B +"}, {"M"}, {"V-2"}, {}},
-        {7, {"Füstös, szürke felhők."}, {"G"}, {"HdF"}, {"Felhő"}, {"V-3"}, {}},
-        {8, {"Két medve mászik fel oldalt."}, {"D"}, {"B +"}, {"T"}, {"V-1"}, {}},
-        {8, {"Egy orvosi ábra, belső szervek, nagyon színes."}, {"G"}, {"FbF"}, {"Anat."}, {"V-3"}, {"Színleírás"}},
-        {9, {"Nem is tudom...", "", "talán egy boszorkány, kalapban."}, {"D"}, {"F +/-"}, {"(M)"}, {}, {"Bizonytalanság"}},
-        {9, {"Egy virág, mint egy rózsa, a szárával."}, {"G"}, {"FFb +/-"}, {"Pfl."}, {"V-3"}, {}},
-        {10, {"Kék pókok, sok lábbal."}, {"D"}, {"FFb +"}, {"T"}, {"V-1"}, {}},
-        {10, {"Két zöld hernyó."}, {"D"}, {"FFb +"}, {"T"}, {}, {}},
+        {1, {"Egy denevér, kiterjesztett szárnyakkal."}, {"G"}, {"F +"}, {"T"}, {"V-1"}, {}, "A", "Szorongás."},
+        {1, {"Középen egy nőalak, felemelt kézzel,", "mintha integetne."}, {"D"}, {"B +"}, {"M"}, {}, {}, "A", "Semleges válaszok."},
+        {1, {"Egy álarc, a fehér részek a szemek."}, {"Gzw"}, {"F +"}, {"Álarc I"}, {"V-2"}, {"Hézaghangsúly"}, "C", "Szorongás."},
+        {2, {"Két ember, összeérintik a tenyerüket, mintha táncolnának."}, {"G"}, {"B +"}, {"M"}, {"V-1"}, {}, "A", "Pozitív érzelmek."},
+        {2, {"Ez a piros itt... vér, mintha valaki megsérült volna."}, {"D"}, {"FbF"}, {"Vér"}, {}, {"Piros-ütközés"}, "E", "Agresszió."},
+        {3, {"Két pincér, akik egy kosarat emelnek fel."}, {"G"}, {"B +"}, {"M", "Obj."}, {"V-1"}, {}, "A", "Semleges válaszok."},
+        {3, {"Középen egy piros masni."}, {"D"}, {"FFb +"}, {"Ruha"}, {"V-2"}, {}, "C", "Semleges válaszok."},
+        {4, {"Egy óriás, nagy csizmákban, alulról nézve."}, {"G"}, {"F +"}, {"(M)"}, {"V-1"}, {"Perspektíva"}, "D", "Szorongás."},
+        {4, {"Szőrös állatbőr, puha lehet a tapintása."}, {"G"}, {"FHd +"}, {"Td"}, {}, {"Tapintási asszociáció"}, "A", "Testiség."},
+        {5, {"Egy lepke."}, {"G"}, {"F +"}, {"T"}, {"V-1"}, {}, "A", "Semleges válaszok."},
+        {5, {"Itt a szélén egy krokodilfej."}, {"Dd"}, {"F +"}, {"Td"}, {"V-3"}, {}, "C", "Agresszió."},
+        {6, {"Kiterített állatbőr, mint egy szőnyeg a padlón."}, {"G"}, {"FHd +"}, {"Td"}, {"V-1"}, {}, "A", "Semleges válaszok."},
+        {6, {"A tetején valami totemoszlop."}, {"D"}, {"F +/-"}, {"Obj."}, {"V-3"}, {"Bizonytalanság"}, "B", "Függőség, kiszolgáltatottság."},
+        {7, {"Két kislány, copfosan, egymásra néznek."}, {"DG konf."}, {"B +"}, {"M"}, {"V-2"}, {}, "A", "Pozitív érzelmek."},
+        {7, {"Füstös, szürke felhők."}, {"G"}, {"HdF"}, {"Felhő"}, {"V-3"}, {}, "D", "Szorongás."},
+        {8, {"Két medve mászik fel oldalt."}, {"D"}, {"B +"}, {"T"}, {"V-1"}, {}, "A", "Semleges válaszok."},
+        {8, {"Egy orvosi ábra, belső szervek, nagyon színes."}, {"G"}, {"FbF"}, {"Anat."}, {"V-3"}, {"Színleírás"}, "D", "Testiség."},
+        {9, {"Nem is tudom...", "", "talán egy boszorkány, kalapban."}, {"D"}, {"F +/-"}, {"(M)"}, {}, {"Bizonytalanság"}, "D", "Szorongás."},
+        {9, {"Egy virág, mint egy rózsa, a szárával."}, {"G"}, {"FFb +/-"}, {"Pfl."}, {"V-3"}, {}, "B", "Pozitív érzelmek."},
+        {10, {"Kék pókok, sok lábbal."}, {"D"}, {"FFb +"}, {"T"}, {"V-1"}, {}, "A", "Szorongás."},
+        {10, {"Két zöld hernyó."}, {"D"}, {"FFb +"}, {"T"}, {}, {}, "A", "Semleges válaszok."},
         {10, {"Az egész olyan, mint egy virágos kert tavasszal,", "minden színes és élő."}, {"G komb."}, {"FFb +"},
-         {"Pfl.", "Táj"}, {"O+"}, {"Kombináció"}},
+         {"Pfl.", "Táj"}, {"O+"}, {"Kombináció"}, "A", "Pozitív érzelmek."},
     };
     return answers;
 }
@@ -102,6 +104,8 @@ std::string BuildSampleProtocol() {
         texts.Write(number, answer.text);
         Require(station.SelectAnswer(number), "answer without a card");
         Require(station.ChooseCard(answer.card), "card");
+        station.EditableProtocol().answer(number).szei = answer.szei;
+        station.EditableProtocol().answer(number).transference = answer.transference;
         for (const auto& name : answer.locations) {
             RequireEntered(station.ClickSignBox(CodeOfName(name)), name);
         }

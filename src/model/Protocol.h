@@ -50,6 +50,10 @@ public:
         }
     }
     void Clear() { m_counts.fill(0); }
+    // A figure stored in a counter: below 0 is 0, above 255 stays at 255 rather than wrapping.
+    static std::uint8_t Saturate(long long value) {
+        return static_cast<std::uint8_t>(value < 0 ? 0 : value > 255 ? 255 : value);
+    }
     bool operator==(const SymbolCounts&) const = default;
 
 private:

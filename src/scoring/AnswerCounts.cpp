@@ -30,6 +30,22 @@ int CountAnswers(Protocol& protocol) {
     return counts.total;
 }
 
+int EffectiveAnswerCount(const Protocol& protocol) {
+    int effective = ComputeAnswerCounts(protocol).total - protocol.counts[codes::kVersagen];
+    return effective > 0 ? effective : 0;
+}
+
+std::string AnswerCountHint(const Protocol& protocol) {
+    return "A mutatók kiszámításánál a \"Versagen\"-nel jelölt kérdések\r\n"
+           " nem számítanak bele ebbe a számba. \r\n"
+           "Versagenek száma: " +
+           std::to_string(protocol.counts[codes::kVersagen]);
+}
+
+int ColourIndex(const Protocol& protocol) {
+    return static_cast<int>(RoundedPercent(ComputeAnswerCounts(protocol).late, EffectiveAnswerCount(protocol)));
+}
+
 std::array<int, kCardCount> CountAnswersPerCard(const Protocol& protocol) {
     std::array<int, kCardCount> perCard{};
     for (const auto& answer : protocol.answers) {

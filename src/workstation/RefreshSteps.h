@@ -49,7 +49,14 @@ inline constexpr RefreshSteps kSpecialReactionEntered{};
 inline constexpr RefreshSteps kSignRemoved{RefreshStep::VulgarPercent,      RefreshStep::OriginalityPercent,
                                        RefreshStep::ApprehensionMode,   RefreshStep::AnswerCounts,
                                        RefreshStep::DeterminantFigures, RefreshStep::ContentFigures};
-inline constexpr RefreshSteps kCardChosen{RefreshStep::AnswerCounts};
+// A card chosen changes the number of answers, and with it the grading of the formula and
+// every percentage of the effective answers.
+inline constexpr RefreshSteps kCardChosen{RefreshStep::AnswerCounts,   RefreshStep::ApprehensionMode,
+                                          RefreshStep::ContentFigures, RefreshStep::VulgarPercent,
+                                          RefreshStep::OriginalityPercent, RefreshStep::AnswersPerCard};
+// A "Versagen" lowers the effective answers, the base of the percentages.
+inline constexpr RefreshSteps kVersagenEntered{RefreshStep::ContentFigures, RefreshStep::VulgarPercent,
+                                               RefreshStep::OriginalityPercent};
 inline constexpr RefreshSteps kProtocolLoaded = RefreshSteps::All();
 } // namespace refresh
 

@@ -1,5 +1,6 @@
 #include "workstation/Workstation.h"
 
+#include "indices/neiger.h"
 #include "model/EducationLevels.h"
 #include "model/SymbolCatalogue.h"
 #include "platform/AtomicFile.h"
@@ -205,7 +206,7 @@ EntryResult Workstation::ChooseSpecialReactionRow(std::string_view name) {
         return Ignored();
     }
     return Enter(code, SignColumn::SpecialReactions, std::string(NameOfCode(code)),
-                 refresh::kSpecialReactionEntered, false);
+                 code == codes::kVersagen ? refresh::kVersagenEntered : refresh::kSpecialReactionEntered, false);
 }
 
 EntryResult Workstation::ChooseVulgarRow(std::string_view vulgarClass) {
@@ -368,15 +369,25 @@ void Workstation::Refresh(RefreshSteps steps) {
     }
 }
 
-// The apprehension-mode, determinant, content and frequency figures are computed from the
-// counters by the psychogram; these steps are where the workstation takes them up.
-void Workstation::RecomputeApprehensionMode() {}
+void Workstation::RecomputeApprehensionMode() {
+    m_apprehension = BuildApprehensionFormula(m_protocol);
+    m_apprehensionBuilt = true;
+}
 void Workstation::RecomputeAnswerCounts() { CountAnswers(m_protocol); }
-void Workstation::RecomputeDeterminantFigures() {}
-void Workstation::RecomputeContentFigures() {}
-void Workstation::RecomputeVulgarPercent() {}
-void Workstation::RecomputeOriginalityPercent() {}
+void Workstation::RecomputeDeterminantFigures() { m_typologies = ComputeTypologies(m_protocol); }
+void Workstation::RecomputeContentFigures() { m_contents = ComputeContentFigures(m_protocol); }
+void Workstation::RecomputeVulgarPercent() { neiger::StoreVulgarPercent(m_protocol); }
+void Workstation::RecomputeOriginalityPercent() { neiger::StoreOriginalityPercent(m_protocol); }
 void Workstation::RecountAnswersPerCard() { m_answersPerCard = CountAnswersPerCard(m_protocol); }
+
+std::string Workstation::ApprehensionLabel() const {
+    return m_apprehensionBuilt ? m_apprehension.formula : std::string("--------------");
+}
+
+const szenzipara::Standing& Workstation::ComputeSensitivityParanoia() {
+    szenzipara::Recompute(m_protocol, m_sensitivityParanoia);
+    return m_sensitivityParanoia;
+}
 
 // --- Sign help texts ----------------------------------------------------------------------
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "indices/SzenziPara.h"
 #include "model/AnswerTextStore.h"
 #include "model/Protocol.h"
 #include "model/ProtocolFile.h"
@@ -8,6 +9,9 @@
 #include "platform/Clock.h"
 #include "platform/InstallPaths.h"
 #include "platform/Notifier.h"
+#include "scoring/Apprehension.h"
+#include "scoring/ContentFigures.h"
+#include "scoring/Typologies.h"
 #include "workstation/RefreshSteps.h"
 #include "workstation/SignColumns.h"
 #include "workstation/SoundPlayer.h"
@@ -129,6 +133,20 @@ public:
     // Removal of entry `index` of a SignColumn (double click or "töröld !").
     EntryOutcome RemoveColumnEntry(SignColumn column, std::size_t index);
 
+    // --- The psychogram as the main window shows it, kept current by the refresh steps ----
+    const ApprehensionFigures& Apprehension() const { return m_apprehension; }
+    // The "FT:" label: the formula, or its placeholder before the first build.
+    std::string ApprehensionLabel() const;
+    const ContentFigures& Contents() const { return m_contents; }
+    const Typologies& TypologyFigures() const { return m_typologies; }
+    // The sensitivity-paranoia index as its window and the sheet compute it (storing its
+    // figures into 416..427), and what it showed last.
+    const szenzipara::Standing& ComputeSensitivityParanoia();
+    const szenzipara::Standing& SensitivityParanoia() const { return m_sensitivityParanoia; }
+
+    // Recomputes every figure, as a load does.
+    void RefreshEverything() { Refresh(refresh::kProtocolLoaded); }
+
     // What the last scoring operation recomputed (nothing when it was refused or ignored).
     RefreshSteps LastRefresh() const { return m_lastRefresh; }
     // For each card I..X the answers given to it, as recounted at the last load.
@@ -197,6 +215,11 @@ private:
     std::array<int, kCardCount> m_answersPerCard{};
     std::array<bool, 18> m_supplementaryChecks{};
     SignHelpTexts m_help;
+    ApprehensionFigures m_apprehension;
+    bool m_apprehensionBuilt = false;
+    ContentFigures m_contents;
+    Typologies m_typologies;
+    szenzipara::Standing m_sensitivityParanoia;
 };
 
 } // namespace quelvarin

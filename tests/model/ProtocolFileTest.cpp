@@ -54,7 +54,7 @@ TEST(ProtocolFile, ScoredProtocolSurvivesSaveLoadSaveByteForByte) {
     auto bytes = SerializeProtocol(scored.protocol, scored.texts);
     auto parse = ParseProtocol(bytes);
     ASSERT_TRUE(parse) << parse.error.reason;
-    EXPECT_EQ(SerializeProtocol(parse.parsed->protocol, parse.parsed->texts), bytes);
+    EXPECT_EQ(test::FirstDifference(SerializeProtocol(parse.parsed->protocol, parse.parsed->texts), bytes), "");
 
     const auto& loaded = parse.parsed->protocol;
     EXPECT_EQ(loaded.personal.name, "Kovács Ödön");
@@ -94,7 +94,7 @@ TEST(ProtocolFile, ReadsLfOnlyFiles) {
     }
     auto parse = ParseProtocol(lfOnly);
     ASSERT_TRUE(parse) << parse.error.reason;
-    EXPECT_EQ(SerializeProtocol(parse.parsed->protocol, parse.parsed->texts), bytes);
+    EXPECT_EQ(test::FirstDifference(SerializeProtocol(parse.parsed->protocol, parse.parsed->texts), bytes), "");
 }
 
 TEST(ProtocolFile, RejectsAWrongMagic) {

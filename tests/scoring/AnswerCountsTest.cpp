@@ -37,6 +37,13 @@ TEST(AnswerCounts, CountsAndColourIndex) {
     }
 }
 
+TEST(AnswerCounts, TheBoxHintTellsTheRefusals) {
+    auto protocol = WithCards({1, 2});
+    protocol.counts.Set(260, 2);
+    EXPECT_EQ(AnswerCountHint(protocol), "A mutatók kiszámításánál a \"Versagen\"-nel jelölt kérdések\r\n"
+                                         " nem számítanak bele ebbe a számba. \r\nVersagenek száma: 2");
+}
+
 TEST(AnswerCounts, AnswersPerCard) {
     auto protocol = WithCards({3, 3, 0, 10, 1});
     auto perCard = CountAnswersPerCard(protocol);

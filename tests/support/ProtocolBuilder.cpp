@@ -2,6 +2,7 @@
 
 #include "platform/Cp1250.h"
 #include "platform/LineFile.h"
+#include "indices/neiger.h"
 #include "scoring/AnswerCounts.h"
 
 namespace quelvarin::test {
@@ -66,12 +67,31 @@ ParsedProtocol ScoredProtocol() {
     protocol.answer(3).transference = "Semleges";
     protocol.counts.Set(482, 1);
     protocol.counts.Set(483, 2);
-    CountAnswers(protocol); // as the workstation keeps them
+    // The figures the workstation keeps in counters.
+    CountAnswers(protocol);
+    neiger::StoreVulgarPercent(protocol);
+    neiger::StoreOriginalityPercent(protocol);
 
     parsed.texts[0] = {"Egy denevér, kiterjesztett szárnyakkal."};
     parsed.texts[1] = {"Két ember,", "", "akik táncolnak."};
     parsed.texts[89] = {"Őszi levél – „színes”"};
     return parsed;
+}
+
+std::string FirstDifference(const std::string& actual, const std::string& expected) {
+    if (actual == expected) {
+        return "";
+    }
+    auto a = SplitLines(actual);
+    auto e = SplitLines(expected);
+    for (std::size_t i = 0; i < std::max(a.size(), e.size()); ++i) {
+        auto left = i < a.size() ? "\"" + a[i] + "\"" : std::string("(none)");
+        auto right = i < e.size() ? "\"" + e[i] + "\"" : std::string("(none)");
+        if (left != right) {
+            return "line " + std::to_string(i + 1) + ": " + left + " instead of " + right;
+        }
+    }
+    return "the same lines, different line ends";
 }
 
 std::string ProtocolBytesWithLine(const std::string& bytes, int line, std::string_view value) {

@@ -45,6 +45,10 @@ struct TestStation {
 // times, counters, Neiger flags, answers on several cards with signs, texts with empty lines.
 ParsedProtocol ScoredProtocol();
 
+// "" when the two files have the same bytes; otherwise where they first differ, line by line,
+// so that a failing comparison of two 3524-line files says something readable.
+std::string FirstDifference(const std::string& actual, const std::string& expected);
+
 // The bytes of a protocol file with the given changes applied line by line (line counted from 0).
 std::string ProtocolBytesWithLine(const std::string& bytes, int line, std::string_view value);
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/Protocol.h"
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// SZEI, the index of symbolic elaboration: each answer coded A, B, C, D or E; a weighted mean
+// of the codes and its one-sentence conclusion.
+namespace quelvarin::szei {
+
+inline constexpr std::string_view kUncoded = "?";
+
+// The five categories in the coding window's tab order, with their weights and description.
+struct Category {
+    std::string_view code;
+    int weight;
+    std::string_view evaluationLabel; // the evaluation window's label of its count
+    std::vector<std::string_view> description; // heading first
+};
+const std::vector<Category>& Categories(); // A, E, D, C, B
+
+struct Evaluation {
+    // Counts in the order A, E, D, C, B.
+    std::array<int, 5> counts{};
+    int base = 0; // coded answers (not "?"), "0" and unknown codes among them
+    double mean = 0;
+    std::string_view conclusion;
+};
+
+Evaluation Evaluate(const Protocol& protocol);
+std::string_view Conclusion(double mean);
+// The mean as the evaluation window shows it: one decimal in four characters (" 0.5").
+std::string MeanText(double mean);
+
+inline constexpr std::string_view kConclusionLead =
+    "Az észlelt személyiségzavarok, antiszociális cselekvések, életvezetési válságok";
+
+} // namespace quelvarin::szei

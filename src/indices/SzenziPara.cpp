@@ -1,0 +1,107 @@
+#include "indices/SzenziPara.h"
+
+#include "platform/Rounding.h"
+#include "scoring/AnswerCounts.h"
+
+namespace quelvarin::szenzipara {
+namespace {
+
+constexpr Category kCategories[] = {
+    {"Szem-tartalmak", {356}, 81},                                    // Szem
+    {"Gyanakvások", {154}, 59},                                       // Gyanakvó reakció
+    {"Tartalmatlanítások", {396}, 21},                                // Amorf
+    {"Percepciós jellemzők", {402, 160}, 22},                         // Dd, Hasonlósági illúzió
+    {"Indulattalanítás-veszélytelenítés", {142, 131}, 26},            // Élettelenítés, Dereizálás
+    {"Rejtőzködések", {349, 362, 375, 388}, 15},                      // Ruha, Álarc I, II, III
+    {"Tulajdonítások", {180}, 25},                                    // Intenció
+    {"Jelentésadást kísérő bagatellizálások", {212}, 25},             // Obj. Kritika
+    {"Szimmetria hangsúlyozások", {229}, 7},                          // Szimmetria
+    {"Jelentésadás nélküli bagatellizálások", {128}, -46},            // Bagatellizálás
+    {"Veszély-projekciók", {264}, -30},                               // Veszély-projekció
+};
+static_assert(std::size(kCategories) == kCategoryCount);
+
+// The zones by the rounded index: up to and including the bound.
+struct ZoneBand {
+    long long upTo;
+    Zone zone;
+    ZoneInfo texts;
+};
+constexpr ZoneBand kZones[] = {
+    {136, Zone::Healthy,
+     {"Indikált diagnózis: egészséges, adekvációs esély: 100%.", "Alternatív diagnózis: nincs."}},
+    {236, Zone::NonPsychoticParanoid,
+     {"Indikált diagnózis: nem pszichotikus paranoid, adekv. esély: 64%.",
+      "Alternatív diagnózis: egészséges (12%), pszich. paranoid (24%)."}},
+    {1LL << 62, Zone::PsychoticParanoid,
+     {"Indikált diagnózis: pszichotikus paranoid, adekv. esély: 94%.",
+      "Alternatív diagnózis: nem pszichotikus paranoid (6%)."}},
+};
+
+} // namespace
+
+std::span<const Category> Categories() { return kCategories; }
+
+ZoneInfo ZoneTexts(Zone zone) {
+    for (const auto& band : kZones) {
+        if (band.zone == zone) {
+            return band.texts;
+        }
+    }
+    return {};
+}
+
+Zone ZoneOf(double index) {
+    auto rounded = RoundHalfEven(index);
+    for (const auto& band : kZones) {
+        if (rounded <= band.upTo) {
+            return band.zone;
+        }
+    }
+    return Zone::PsychoticParanoid;
+}
+
+std::optional<Result> Compute(const Protocol& protocol) {
+    Result result;
+    result.answers = EffectiveAnswerCount(protocol);
+    if (result.answers == 0) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < kCategoryCount; ++i) {
+        for (auto code : kCategories[i].signs) {
+            result.frequencies[i] += code == 0 ? 0 : protocol.counts[code];
+        }
+        result.products[i] = result.frequencies[i] * kCategories[i].weight;
+        result.sum += result.products[i];
+    }
+    double n = result.answers;
+    result.index = ((result.sum / n) + 10) * 10 - n;
+    result.rounded = RoundHalfEven(result.index);
+    result.zone = ZoneOf(result.index);
+    return result;
+}
+
+void StoreFigures(Protocol& protocol, const Result& result) {
+    protocol.counts.Set(codes::kFirstSensitivityParanoia, SymbolCounts::Saturate(result.answers));
+    for (std::size_t i = 0; i < kCategoryCount; ++i) {
+        protocol.counts.Set(static_cast<SignCode>(codes::kFirstSensitivityParanoia + 1 + i), SymbolCounts::Saturate(result.frequencies[i]));
+    }
+}
+
+void Recompute(Protocol& protocol, Standing& standing) {
+    auto result = Compute(protocol);
+    if (!result) {
+        standing.index = kNoEffectiveAnswers;
+        standing.zone.reset();
+        return;
+    }
+    StoreFigures(protocol, *result);
+    auto texts = ZoneTexts(result->zone);
+    standing.index = result->rounded;
+    standing.zone = result->zone;
+    standing.indicated = std::string(texts.indicated);
+    standing.alternative = std::string(texts.alternative);
+    standing.figures = result;
+}
+
+} // namespace quelvarin::szenzipara
