@@ -9,7 +9,7 @@ FUZZ_SECONDS       ?= 300
 CLI    = $(BUILD)/src/quelvarin-cli
 SAMPLE = data/quelva/archivum/minta.qvl
 
-.PHONY: run test deps build asan fuzz-build fuzz-smoke fuzz bench sample clean
+.PHONY: run test deps build asan fuzz-build fuzz-smoke fuzz bench sample golden clean
 
 run: deps build
 	$(CLI) --root data/quelva figures $(SAMPLE)
@@ -46,6 +46,10 @@ bench: deps build
 # Rewrites the shipped sample protocol from its scripted session.
 sample: build
 	$(BUILD)/tools/make-sample-protocol $(SAMPLE)
+
+# Rewrites the expected interpretation of the sample protocol; review the diff before committing.
+golden: build
+	$(CLI) --root data/quelva interpret $(SAMPLE) -o tests/golden/minta.Szov_Ert.txt
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

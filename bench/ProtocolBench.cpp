@@ -1,5 +1,6 @@
 // The costs the examiner feels: one sign entered (with what it recomputes), a protocol file
 // parsed and written. Run: make bench
+#include "interpretation/Interpretation.h"
 #include "model/ProtocolFile.h"
 #include "platform/Clock.h"
 #include "platform/RecordingNotifier.h"
@@ -14,7 +15,7 @@ namespace {
 ParsedProtocol FullProtocol() {
     ParsedProtocol parsed;
     ResetToNewProtocol(parsed.protocol, "2026.12.10.");
-    const SignCode signs[] = {400, 401, 402, 301, 312, 323, 345, 346, 348, 293, 297, 122, 149, 260, 335};
+    const SignCode signs[] = {400, 401, 402, 301, 312, 323, 345, 346, 348, 293, 297, 122, 149, 193, 335};
     for (int n = 1; n <= kAnswerCount; ++n) {
         auto& answer = parsed.protocol.answer(n);
         answer.card = static_cast<std::uint8_t>(1 + (n - 1) % kCardCount);
@@ -104,6 +105,16 @@ void BM_DeterminantEntryAndRemoval(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DeterminantEntryAndRemoval)->Unit(benchmark::kMicrosecond);
+
+// The whole narrative interpretation of a full protocol, in memory.
+void BM_Interpretation(benchmark::State& state) {
+    auto full = FullProtocol();
+    for (auto _ : state) {
+        auto lines = interpretation::BuildInterpretation(full.protocol);
+        benchmark::DoNotOptimize(lines);
+    }
+}
+BENCHMARK(BM_Interpretation)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace quelvarin

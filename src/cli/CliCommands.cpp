@@ -1,10 +1,12 @@
 #include "cli/CliCommands.h"
 
 #include "cli/FiguresJson.h"
+#include "interpretation/Interpretation.h"
 #include "model/ProtocolFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "platform/InstallPaths.h"
+#include "workstation/Messages.h"
 #include "workstation/Workstation.h"
 
 #include <filesystem>
@@ -23,7 +25,8 @@ constexpr std::string_view kUsage =
     "  check FÁJL.qvl              \"ok\", ha a jegyzőkönyv betölthető; különben az ok a hibacsatornán\n"
     "  figures FÁJL.qvl            a pszichogram mutatói a betöltés után, egy JSON objektumként\n"
     "  new KI.qvl                  egy újonnan nyitott (mai dátumú) jegyzőkönyv állománya\n"
-    "  resave BE.qvl KI.qvl        betölti BE-t, ahogy a munkaállomás, és KI néven menti\n";
+    "  resave BE.qvl KI.qvl        betölti BE-t, ahogy a munkaállomás, és KI néven menti\n"
+    "  interpret FÁJL.qvl [-o KI]  a szöveges értelmezés, bájtra pontosan, mint a Szov_Ert.txt\n";
 
 // The workstation's messages go to standard error; a question is answered no.
 class StreamNotifier : public Notifier {
@@ -43,6 +46,7 @@ struct Invocation {
     fs::path root = InstallPaths::DefaultRoot();
     std::string command;
     std::vector<std::string> operands;
+    std::optional<std::string> output; // -o OUT
 };
 
 std::optional<Invocation> ParseArguments(const std::vector<std::string>& args) {
@@ -59,7 +63,16 @@ std::optional<Invocation> ParseArguments(const std::vector<std::string>& args) {
         return std::nullopt;
     }
     invocation.command = args[i++];
-    invocation.operands.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+    for (; i < args.size(); ++i) {
+        if (args[i] == "-o") {
+            if (i + 1 >= args.size() || invocation.output) {
+                return std::nullopt;
+            }
+            invocation.output = args[++i];
+        } else {
+            invocation.operands.push_back(args[i]);
+        }
+    }
     return invocation;
 }
 
@@ -90,6 +103,15 @@ public:
         return m_workstation.Install(std::move(*parse.parsed));
     }
 
+    // The result of a command: to -o OUT when given, else to standard output.
+    int Emit(const std::optional<std::string>& output, std::string_view bytes) {
+        if (!output) {
+            m_out << bytes;
+            return kExitDone;
+        }
+        return Write(*output, bytes) ? kExitDone : kExitRejected;
+    }
+
     bool Write(const std::string& file, std::string_view bytes) {
         if (!ReplaceFileAtomically(file, bytes)) {
             m_err << file << ": az állomány nem írható.\n";
@@ -110,14 +132,16 @@ private:
 
 struct Command {
     std::size_t operandCount;
-    std::function<int(Session&, const std::vector<std::string>&)> run;
+    std::function<int(Session&, const Invocation&)> run;
+    bool takesOutput = false;
 };
 
 const std::map<std::string, Command, std::less<>>& Commands() {
     static const std::map<std::string, Command, std::less<>> commands = {
         {"check",
          {1,
-          [](Session& session, const std::vector<std::string>& operands) {
+          [](Session& session, const Invocation& invocation) -> int {
+              const auto& operands = invocation.operands;
               if (!session.Load(operands[0])) {
                   return kExitRejected;
               }
@@ -126,7 +150,8 @@ const std::map<std::string, Command, std::less<>>& Commands() {
           }}},
         {"figures",
          {1,
-          [](Session& session, const std::vector<std::string>& operands) {
+          [](Session& session, const Invocation& invocation) -> int {
+              const auto& operands = invocation.operands;
               if (!session.Load(operands[0])) {
                   return kExitRejected;
               }
@@ -135,20 +160,36 @@ const std::map<std::string, Command, std::less<>>& Commands() {
           }}},
         {"new",
          {1,
-          [](Session& session, const std::vector<std::string>& operands) {
+          [](Session& session, const Invocation& invocation) -> int {
+              const auto& operands = invocation.operands;
               session.Station().NewProtocol();
               return session.Write(operands[0], session.Station().ProtocolFileBytes()) ? kExitDone
                                                                                        : kExitRejected;
           }}},
         {"resave",
          {2,
-          [](Session& session, const std::vector<std::string>& operands) {
+          [](Session& session, const Invocation& invocation) -> int {
+              const auto& operands = invocation.operands;
               if (!session.Load(operands[0])) {
                   return kExitRejected;
               }
               return session.Write(operands[1], session.Station().ProtocolFileBytes()) ? kExitDone
                                                                                        : kExitRejected;
           }}},
+        {"interpret",
+         {1,
+          [](Session& session, const Invocation& invocation) -> int {
+              if (!session.Load(invocation.operands[0])) {
+                  return kExitRejected;
+              }
+              auto lines = interpretation::BuildInterpretation(session.Station().CurrentProtocol());
+              if (!lines) {
+                  session.Err() << messages::kNothingToInterpret << '\n';
+                  return kExitNothingToWrite;
+              }
+              return session.Emit(invocation.output, interpretation::InterpretationBytes(*lines));
+          },
+          true}},
     };
     return commands;
 }
@@ -162,7 +203,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitUsage;
     }
     auto it = Commands().find(invocation->command);
-    if (it == Commands().end() || invocation->operands.size() != it->second.operandCount) {
+    if (it == Commands().end() || invocation->operands.size() != it->second.operandCount ||
+        (invocation->output && !it->second.takesOutput)) {
         if (it == Commands().end()) {
             err << "Ismeretlen parancs: " << invocation->command << '\n';
         }
@@ -170,7 +212,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitUsage;
     }
     Session session(invocation->root, out, err);
-    return it->second.run(session, invocation->operands);
+    return it->second.run(session, *invocation);
 }
 
 } // namespace quelvarin

@@ -144,9 +144,16 @@ ApprehensionFigures BuildApprehensionFormula(const Protocol& protocol) {
     Append(figures.formula, "Do", doGrade);
     const auto combined = tables::CombinedElements();
     for (std::size_t i = 0; i < combined.size(); ++i) {
-        Append(figures.formula, combined[i].element,
-               GradeFromRows(combined[i].rows, answers, Count(protocol, kCombinedCodes[i])));
+        auto grade = GradeFromRows(combined[i].rows, answers, Count(protocol, kCombinedCodes[i]));
+        Append(figures.formula, combined[i].element, grade);
+        if (kCombinedCodes[i] == 404) {
+            figures.gKombGrade = grade;
+        } else if (kCombinedCodes[i] == 407) {
+            figures.dgKonfGrade = grade;
+        }
     }
+    figures.grades = main;
+    figures.doGrade = doGrade;
 
     SetFlags(figures.flags, ApprehensionFlag::G, main.g);
     SetFlags(figures.flags, ApprehensionFlag::Do, doGrade);

@@ -29,18 +29,24 @@ inline constexpr std::array<std::string_view, 9> kApprehensionFlagNames = {"G", 
                                                                            "Do!!", "zw", "zw!", "zw!!"};
 using ApprehensionFlags = std::array<bool, 9>;
 
+// The grades of the G, D, Dd and zw elements for R answers and the given sums.
+struct MainGrades {
+    Grade g = Grade::None, d = Grade::None, dd = Grade::None, zw = Grade::None;
+    bool operator==(const MainGrades&) const = default;
+};
+
 struct ApprehensionFigures {
     LocationSums sums;
     std::string formula; // e.g. "G-D!-(Dd)-zw-"
     ApprehensionFlags flags{};
+    MainGrades grades;                // of the elements G, D, Dd, zw as written
+    Grade doGrade = Grade::None;      // of the element Do
+    Grade gKombGrade = Grade::None;   // of the element Gkomb
+    Grade dgKonfGrade = Grade::None;  // of the element DGkonf
     bool Flag(ApprehensionFlag flag) const { return flags[static_cast<std::size_t>(flag)]; }
     bool operator==(const ApprehensionFigures&) const = default;
 };
 
-// The grades of the G, D, Dd and zw elements for R answers and the given sums.
-struct MainGrades {
-    Grade g, d, dd, zw;
-};
 MainGrades GradeMainLocations(int answers, const LocationSums& sums);
 // The grade of Do for R answers and n Do signs.
 Grade GradeDo(int answers, int count);

@@ -1,6 +1,7 @@
 #include "workstation/Workstation.h"
 
 #include "indices/neiger.h"
+#include "interpretation/Interpretation.h"
 #include "model/EducationLevels.h"
 #include "model/SymbolCatalogue.h"
 #include "platform/AtomicFile.h"
@@ -382,6 +383,26 @@ void Workstation::RecountAnswersPerCard() { m_answersPerCard = CountAnswersPerCa
 
 std::string Workstation::ApprehensionLabel() const {
     return m_apprehensionBuilt ? m_apprehension.formula : std::string("--------------");
+}
+
+std::optional<Lines> Workstation::WriteInterpretation() {
+    auto lines = interpretation::BuildInterpretation(m_protocol);
+    if (!lines) {
+        m_notifier.Message(messages::kNothingToInterpret);
+        return std::nullopt;
+    }
+    auto path = m_paths.InterpretationFile();
+    std::error_code error;
+    fs::create_directories(path.parent_path(), error);
+    if (!ReplaceFileAtomically(path, interpretation::InterpretationBytes(*lines))) {
+        m_notifier.Message(messages::CannotWrite(path.string()));
+        return std::nullopt;
+    }
+    return lines;
+}
+
+std::string Workstation::InterpretationTitle() const {
+    return "Szöveges értelmezés: " + m_protocol.personal.code;
 }
 
 const szenzipara::Standing& Workstation::ComputeSensitivityParanoia() {

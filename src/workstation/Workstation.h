@@ -144,6 +144,14 @@ public:
     const szenzipara::Standing& ComputeSensitivityParanoia();
     const szenzipara::Standing& SensitivityParanoia() const { return m_sensitivityParanoia; }
 
+    // --- The narrative interpretation ----------------------------------------------------
+    // Writes aktualis/Szov_Ert.txt (replacing it only once the whole text is written) and
+    // returns its lines for the window; without effective answers nothing is written and the
+    // examiner is told so, and a failed write is reported with the file's name.
+    std::optional<Lines> WriteInterpretation();
+    // The window's title: "Szöveges értelmezés: " and the examination code.
+    std::string InterpretationTitle() const;
+
     // Recomputes every figure, as a load does.
     void RefreshEverything() { Refresh(refresh::kProtocolLoaded); }
 

@@ -168,6 +168,35 @@ TEST_F(Cli, AnUnwritableOutput) {
     EXPECT_NE(run.err.find("nem írható"), std::string::npos);
 }
 
+TEST_F(Cli, InterpretWritesTheTextAsTheWorkstationDoes) {
+    test::WriteBytes(dir / "jo.qvl", Scored());
+    auto run = Invoke({"interpret", (dir / "jo.qvl").string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, 23), "Az F%-ok jelent\xE9s\xE9hez\r\n") << "Windows-1250 with CR LF";
+    EXPECT_EQ(run.out.substr(run.out.size() - 6), "V\xE9ge\r\n");
+
+    auto toFile = Invoke({"interpret", (dir / "jo.qvl").string(), "-o", (dir / "ki.txt").string()});
+    ASSERT_EQ(toFile.status, 0) << toFile.err;
+    EXPECT_EQ(toFile.out, "");
+    EXPECT_EQ(test::ReadBytes(dir / "ki.txt"), run.out);
+    EXPECT_FALSE(fs::exists(root)) << "the root's Szov_Ert.txt is not touched";
+}
+
+TEST_F(Cli, InterpretWithoutEffectiveAnswersHasNothingToWrite) {
+    auto fresh = Invoke({"new", (dir / "uj.qvl").string()});
+    ASSERT_EQ(fresh.status, 0);
+    auto run = Invoke({"interpret", (dir / "uj.qvl").string(), "-o", (dir / "ki.txt").string()});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.err, "Nincs értékelhető felelet, szöveges értelmezés nem készült.\n");
+    EXPECT_FALSE(fs::exists(dir / "ki.txt"));
+}
+
+TEST_F(Cli, OutputOnlyWhereACommandWritesOne) {
+    test::WriteBytes(dir / "jo.qvl", Scored());
+    EXPECT_EQ(Invoke({"check", (dir / "jo.qvl").string(), "-o", (dir / "x").string()}).status, 1);
+    EXPECT_EQ(Invoke({"interpret", (dir / "jo.qvl").string(), "-o"}).status, 1);
+}
+
 TEST(JsonWriter, EscapesStrings) {
     EXPECT_EQ(JsonObjectWriter::Quote("a\"b\\c\n\x01Ő"), "\"a\\\"b\\\\c\\n\\u0001Ő\"");
 }
