@@ -4,6 +4,7 @@
 #include "interpretation/Interpretation.h"
 #include "model/ProtocolFile.h"
 #include "platform/AtomicFile.h"
+#include "platform/Cp1250.h"
 #include "platform/Clock.h"
 #include "platform/InstallPaths.h"
 #include "workstation/Messages.h"
@@ -26,7 +27,11 @@ constexpr std::string_view kUsage =
     "  figures FÁJL.qvl            a pszichogram mutatói a betöltés után, egy JSON objektumként\n"
     "  new KI.qvl                  egy újonnan nyitott (mai dátumú) jegyzőkönyv állománya\n"
     "  resave BE.qvl KI.qvl        betölti BE-t, ahogy a munkaállomás, és KI néven menti\n"
-    "  interpret FÁJL.qvl [-o KI]  a szöveges értelmezés, bájtra pontosan, mint a Szov_Ert.txt\n";
+    "  interpret FÁJL.qvl [-o KI]  a szöveges értelmezés, bájtra pontosan, mint a Szov_Ert.txt\n"
+    "  sheet FÁJL.qvl [-o KI]      a HTML vizsgálati lap, bájtra pontosan, mint az aktualis.html\n"
+    "  page FÁJL.qvl [-o KI]       a HTML jegyzőkönyv, bájtra pontosan, mint az akt_jkv.html\n"
+    "  glossary FÁJL.qvl [-o KI]   a mechanikus szószedet, soronként CR LF-fel\n"
+    "  help-pages                  a gyökér html/ertelmez és html/jelol súgólapjainak újraírása\n";
 
 // The workstation's messages go to standard error; a question is answered no.
 class StreamNotifier : public Notifier {
@@ -112,6 +117,16 @@ public:
         return Write(*output, bytes) ? kExitDone : kExitRejected;
     }
 
+    // Loads the protocol of the first operand and emits the lines a workstation operation makes
+    // of it, as the file the workstation writes: Windows-1250, CR LF.
+    template <typename Make>
+    int EmitLines(const Invocation& invocation, Make make) {
+        if (!Load(invocation.operands[0])) {
+            return kExitRejected;
+        }
+        return Emit(invocation.output, EncodeCp1250(JoinLines(make(m_workstation))));
+    }
+
     bool Write(const std::string& file, std::string_view bytes) {
         if (!ReplaceFileAtomically(file, bytes)) {
             m_err << file << ": az állomány nem írható.\n";
@@ -190,6 +205,18 @@ const std::map<std::string, Command, std::less<>>& Commands() {
               return session.Emit(invocation.output, interpretation::InterpretationBytes(*lines));
           },
           true}},
+        {"sheet", {1, [](Session& session, const Invocation& invocation) -> int {
+                       return session.EmitLines(invocation, [](Workstation& w) { return w.ExaminationSheetLines(); });
+                   }, true}},
+        {"page", {1, [](Session& session, const Invocation& invocation) -> int {
+                      return session.EmitLines(invocation, [](Workstation& w) { return w.ProtocolPageLines(); });
+                  }, true}},
+        {"glossary", {1, [](Session& session, const Invocation& invocation) -> int {
+                          return session.EmitLines(invocation, [](Workstation& w) { return w.BuildGlossary(); });
+                      }, true}},
+        {"help-pages", {0, [](Session& session, const Invocation&) -> int {
+                            return session.Station().RegenerateHelpPages() ? kExitDone : kExitRejected;
+                        }}},
     };
     return commands;
 }

@@ -2,6 +2,11 @@
 
 #include "indices/neiger.h"
 #include "interpretation/Interpretation.h"
+#include "platform/Cp1250.h"
+#include "reports/ExaminationSheet.h"
+#include "reports/Glossary.h"
+#include "reports/ProtocolPage.h"
+#include "reports/SheetScales.h"
 #include "model/EducationLevels.h"
 #include "model/SymbolCatalogue.h"
 #include "platform/AtomicFile.h"
@@ -399,6 +404,72 @@ std::optional<Lines> Workstation::WriteInterpretation() {
         return std::nullopt;
     }
     return lines;
+}
+
+namespace {
+
+// Writes a page of the html folder atomically; false when it cannot be written.
+bool WriteHtmlFile(const fs::path& path, const Lines& lines) {
+    std::error_code error;
+    fs::create_directories(path.parent_path(), error);
+    return ReplaceFileAtomically(path, EncodeCp1250(JoinLines(lines)));
+}
+
+} // namespace
+
+Lines Workstation::ExaminationSheetLines() {
+    ComputeSensitivityParanoia();
+    auto constellations = reports::ComputeConstellations(m_protocol);
+    auto scales = reports::ComputeSheetScales(m_protocol);
+    return reports::WriteExaminationSheet({m_protocol, m_help, m_sensitivityParanoia, constellations, scales});
+}
+
+std::optional<fs::path> Workstation::WriteExaminationSheet() {
+    auto path = m_paths.ExaminationSheetFile();
+    if (!WriteHtmlFile(path, ExaminationSheetLines())) {
+        m_notifier.Message(messages::CannotWrite(path.string()));
+        return std::nullopt;
+    }
+    return path;
+}
+
+Lines Workstation::ProtocolPageLines() {
+    AnswerTexts texts;
+    for (int n = 1; n <= kAnswerCount; ++n) {
+        texts[static_cast<std::size_t>(n - 1)] = m_texts.Read(n);
+    }
+    auto lines = reports::WriteProtocolPage(m_protocol, texts, m_help);
+    // The page walks the answers as the main window selects them, the card choice held back.
+    bool suppressed = m_cardChoiceSuppressed;
+    m_cardChoiceSuppressed = true;
+    SelectAnswer(kAnswerCount);
+    m_cardChoiceSuppressed = suppressed;
+    return lines;
+}
+
+std::optional<fs::path> Workstation::WriteProtocolPage() {
+    auto path = m_paths.ProtocolPageFile();
+    if (!WriteHtmlFile(path, ProtocolPageLines())) {
+        m_notifier.Message(messages::CannotWrite(path.string()));
+        return std::nullopt;
+    }
+    return path;
+}
+
+Lines Workstation::BuildGlossary() {
+    m_lastRefresh = {RefreshStep::AnswerCounts};
+    return reports::BuildGlossary(m_protocol, m_help);
+}
+
+std::string Workstation::GlossaryTitle() const { return "Mechanikus szószedet: " + m_protocol.personal.code; }
+
+bool Workstation::RegenerateHelpPages() {
+    if (auto failed = reports::RegenerateHelpPages(m_paths, m_help)) {
+        m_notifier.Message(messages::CannotWrite(*failed));
+        return false;
+    }
+    m_notifier.Message(reports::kHelpPagesDone);
+    return true;
 }
 
 std::string Workstation::InterpretationTitle() const {

@@ -152,6 +152,23 @@ public:
     // The window's title: "Szöveges értelmezés: " and the examination code.
     std::string InterpretationTitle() const;
 
+    // --- The HTML pages and the glossary ---------------------------------------------------
+    // The examination sheet: recomputes the sensitivity-paranoia index (storing its figures),
+    // the constellations and the scales, and gives the page's lines.
+    Lines ExaminationSheetLines();
+    // Writes html/aktualis.html atomically; its path for the browser, nothing on failure.
+    std::optional<std::filesystem::path> WriteExaminationSheet();
+    // The protocol page, with the texts of the answer text files. Afterwards answer 90 is the
+    // selected one, as when the page walked the answers.
+    Lines ProtocolPageLines();
+    std::optional<std::filesystem::path> WriteProtocolPage();
+    // The mechanical glossary (the answers are counted first) and its window's title.
+    Lines BuildGlossary();
+    std::string GlossaryTitle() const;
+    // Regenerates the help pages of html/ertelmez and html/jelol; says when it is done.
+    bool RegenerateHelpPages();
+    const SignHelpTexts& HelpFiles() const { return m_help; }
+
     // Recomputes every figure, as a load does.
     void RefreshEverything() { Refresh(refresh::kProtocolLoaded); }
 

@@ -197,6 +197,30 @@ TEST_F(Cli, OutputOnlyWhereACommandWritesOne) {
     EXPECT_EQ(Invoke({"interpret", (dir / "jo.qvl").string(), "-o"}).status, 1);
 }
 
+TEST_F(Cli, PagesAndGlossaryOfAProtocolFile) {
+    test::WriteBytes(dir / "jo.qvl", Scored());
+    for (const char* command : {"sheet", "page", "glossary"}) {
+        auto run = Invoke({command, (dir / "jo.qvl").string()});
+        ASSERT_EQ(run.status, 0) << command << run.err;
+        EXPECT_EQ(run.out.substr(run.out.size() - 2), "\r\n") << command;
+        auto toFile = Invoke({command, (dir / "jo.qvl").string(), "-o", (dir / "ki").string()});
+        EXPECT_EQ(test::ReadBytes(dir / "ki"), run.out) << command;
+    }
+    auto page = Invoke({"page", (dir / "jo.qvl").string()});
+    EXPECT_NE(page.out.find("K\xE9t ember,\r\n\r\nakik t\xE1ncolnak.\r\n"), std::string::npos)
+        << "the page takes the texts from the file";
+    EXPECT_EQ(Invoke({"glossary", (dir / "jo.qvl").string()}).out.substr(0, 4), "FT: ");
+    EXPECT_FALSE(fs::exists(root));
+}
+
+TEST_F(Cli, HelpPagesAreWrittenUnderTheRoot) {
+    auto run = Invoke({"help-pages"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "A HTML rendszer frissítése befejeződött.\n");
+    EXPECT_TRUE(fs::exists(root / "html" / "ertelmez" / "345.html"));
+    EXPECT_EQ(Invoke({"help-pages", "x"}).status, 1);
+}
+
 TEST(JsonWriter, EscapesStrings) {
     EXPECT_EQ(JsonObjectWriter::Quote("a\"b\\c\n\x01Ő"), "\"a\\\"b\\\\c\\n\\u0001Ő\"");
 }
