@@ -50,6 +50,8 @@ sample: build
 # Rewrites the expected interpretation of the sample protocol; review the diff before committing.
 golden: build
 	$(CLI) --root data/quelva interpret $(SAMPLE) -o tests/golden/minta.Szov_Ert.txt
+	$(CLI) --root data/quelva sheet $(SAMPLE) -o tests/golden/minta.aktualis.html
+	$(CLI) --root data/quelva page $(SAMPLE) -o tests/golden/minta.akt_jkv.html
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

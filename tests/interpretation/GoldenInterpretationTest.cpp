@@ -1,6 +1,7 @@
 #include "interpretation/Interpretation.h"
 #include "model/ProtocolFile.h"
 #include "platform/AtomicFile.h"
+#include "platform/Cp1250.h"
 #include "support/ProtocolBuilder.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,29 @@ TEST(GoldenInterpretation, TheSampleProtocol) {
     auto expected = ReadFileBytes(std::filesystem::path(QUELVARIN_GOLDEN_DIR) / "minta.Szov_Ert.txt");
     ASSERT_TRUE(expected);
     EXPECT_EQ(test::FirstDifference(InterpretationBytes(*lines), *expected), "");
+}
+
+// The examination sheet and the protocol page of the sample protocol, with the shipped help
+// texts in their pop-ups, reviewed once and kept.
+TEST(GoldenPages, TheSampleProtocol) {
+    const std::filesystem::path shipped = QUELVARIN_SHIPPED_TREE;
+    test::TestStation ws;
+    for (const char* help : {"jelol.dbf", "ert.dbf"}) {
+        std::filesystem::copy_file(shipped / help, ws.root / help);
+    }
+    test::TestStation station(ws.root);
+    ASSERT_TRUE(station->LoadProtocol(shipped / "archivum" / "minta.qvl"));
+    struct Page {
+        const char* golden;
+        Lines lines;
+    };
+    const Page pages[] = {{"minta.aktualis.html", station->ExaminationSheetLines()},
+                          {"minta.akt_jkv.html", station->ProtocolPageLines()}};
+    for (const auto& page : pages) {
+        auto expected = ReadFileBytes(std::filesystem::path(QUELVARIN_GOLDEN_DIR) / page.golden);
+        ASSERT_TRUE(expected) << page.golden;
+        EXPECT_EQ(test::FirstDifference(EncodeCp1250(JoinLines(page.lines)), *expected), "") << page.golden;
+    }
 }
 
 } // namespace
