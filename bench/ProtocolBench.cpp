@@ -40,6 +40,18 @@ void BM_ParseProtocol(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseProtocol)->Unit(benchmark::kMicrosecond);
 
+// The parse of a batch, which keeps the figures but not the answer texts.
+void BM_ParseProtocolFiguresOnly(benchmark::State& state) {
+    auto full = FullProtocol();
+    auto bytes = SerializeProtocol(full.protocol, full.texts);
+    for (auto _ : state) {
+        auto parse = ParseProtocol(bytes, ProtocolParseMode::FiguresOnly);
+        benchmark::DoNotOptimize(parse);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
+}
+BENCHMARK(BM_ParseProtocolFiguresOnly)->Unit(benchmark::kMicrosecond);
+
 void BM_SerializeProtocol(benchmark::State& state) {
     auto full = FullProtocol();
     for (auto _ : state) {

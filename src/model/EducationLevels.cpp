@@ -11,4 +11,12 @@ std::optional<int> EducationLevelIndex(std::string_view education) {
     return std::nullopt;
 }
 
+bool KeepOnlyListedEducation(std::string& education) {
+    if (EducationLevelIndex(education)) {
+        return true;
+    }
+    education.clear();
+    return false;
+}
+
 } // namespace quelvarin

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quelvarin {
@@ -15,5 +16,9 @@ inline constexpr std::string_view kDefaultEducation = kEducationLevels[6];
 
 // The index 0..7 of a level, or none for any other text.
 std::optional<int> EducationLevelIndex(std::string_view education);
+
+// A loaded protocol's education must be one of the levels; another text is emptied. False
+// when it was emptied (the workstation then says "Csak a listáról választhat!").
+bool KeepOnlyListedEducation(std::string& education);
 
 } // namespace quelvarin

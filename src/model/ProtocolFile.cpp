@@ -37,11 +37,11 @@ std::string Quoted(std::string_view text) {
     return "„" + shown + "”";
 }
 
-// Reads the values of the layout line by line and remembers the first failure. The lines are
-// the file's raw bytes: numbers are ASCII, and only the texts are decoded.
+// Reads the values of the layout line by line, in order, and remembers the first failure. It
+// walks the file's raw bytes once: numbers are ASCII, and only the texts are decoded.
 class Reader {
 public:
-    explicit Reader(const std::vector<std::string_view>& lines) : m_lines(lines) {}
+    explicit Reader(std::string_view bytes) : m_bytes(bytes) {}
 
     bool Failed() const { return m_error.has_value(); }
     ProtocolFileError Error() const { return *m_error; }
@@ -49,20 +49,39 @@ public:
     // A lone CR inside a line reads as a blank, as the writer would write it: other readers
     // of these files take it for a line break.
     std::string Text(int line) {
-        if (!Present(line)) {
-            return {};
+        auto view = View(line);
+        return view ? WithoutLineBreaks(DecodeCp1250(*view)) : std::string();
+    }
+
+    // The raw bytes of a line, for a text that is not kept.
+    std::optional<std::string_view> View(int line) {
+        if (Failed()) {
+            return std::nullopt;
         }
-        return WithoutLineBreaks(DecodeCp1250(m_lines[static_cast<std::size_t>(line)]));
+        while (m_index < line && Advance()) {
+        }
+        if (m_index < line || m_pos >= m_bytes.size()) {
+            // Reported at the first line the file lacks, whichever value was asked for.
+            Fail(ProtocolFileProblem::MissingLine, m_index,
+                 "a sor hiányzik: az állomány csonka, " + std::to_string(m_index) + " sorból áll, a jegyzőkönyv " +
+                     std::to_string(pf::kLineCount) + " sorból.");
+            return std::nullopt;
+        }
+        auto start = m_pos;
+        Advance();
+        auto line_ = m_bytes.substr(start, m_lineEnd - start);
+        return line_;
     }
 
     // A decimal integer in [minimum, maximum], an optional '-' allowed when minimum < 0.
     // `what` names the value for the examiner; it is only asked for when the value is bad.
     template <typename Describe>
     std::int64_t Number(int line, std::int64_t minimum, std::int64_t maximum, Describe what) {
-        if (!Present(line)) {
+        auto view = View(line);
+        if (!view) {
             return 0;
         }
-        std::string_view text = m_lines[static_cast<std::size_t>(line)];
+        std::string_view text = *view;
         std::string_view digits = text;
         bool negative = minimum < 0 && !digits.empty() && digits.front() == '-';
         if (negative) {
@@ -98,17 +117,20 @@ public:
     }
 
 private:
-    bool Present(int line) {
-        if (Failed()) {
+    // Steps over the line at m_pos; m_lineEnd marks its end without the line break.
+    bool Advance() {
+        if (m_pos >= m_bytes.size()) {
             return false;
         }
-        if (static_cast<std::size_t>(line) >= m_lines.size()) {
-            // Reported at the first line the file lacks, whichever value was asked for.
-            Fail(ProtocolFileProblem::MissingLine, static_cast<int>(m_lines.size()),
-                 "a sor hiányzik: az állomány csonka, " + std::to_string(m_lines.size()) +
-                     " sorból áll, a jegyzőkönyv " + std::to_string(pf::kLineCount) + " sorból.");
-            return false;
+        // Most lines are a digit or two: a plain scan beats a library search on them.
+        auto end = m_pos;
+        while (end < m_bytes.size() && m_bytes[end] != '\n') {
+            ++end;
         }
+        auto newline = end < m_bytes.size() ? end : std::string_view::npos;
+        m_lineEnd = end > m_pos && m_bytes[end - 1] == '\r' ? end - 1 : end;
+        m_pos = newline == std::string_view::npos ? m_bytes.size() : newline + 1;
+        ++m_index;
         return true;
     }
 
@@ -116,7 +138,10 @@ private:
         m_error = ProtocolFileError{problem, line + 1, std::move(reason)};
     }
 
-    const std::vector<std::string_view>& m_lines;
+    std::string_view m_bytes;
+    std::size_t m_pos = 0;     // start of line m_index
+    std::size_t m_lineEnd = 0; // end of the line last stepped over
+    int m_index = 0;
     std::optional<ProtocolFileError> m_error;
 };
 
@@ -132,17 +157,17 @@ std::string CardLabel(int card) { return std::string(CardName(card)) + " tábla"
 
 } // namespace
 
-ProtocolParse ParseProtocol(std::string_view bytes) {
-    auto lines = SplitLineViews(bytes);
+ProtocolParse ParseProtocol(std::string_view bytes, ProtocolParseMode mode) {
     ProtocolParse result;
-    if (lines.empty() || lines[0] != pf::kMagic) { // the magic is ASCII in either encoding
+    Reader reader(bytes);
+    auto magic = reader.View(0);
+    if (!magic || *magic != pf::kMagic) { // the magic is ASCII in either encoding
         result.error = {ProtocolFileProblem::NotQuelvarin, 1, "Ez nem Quelvarin állomány!!!"};
         return result;
     }
 
     ParsedProtocol parsed;
     Protocol& protocol = parsed.protocol;
-    Reader reader(lines);
 
     auto& personal = protocol.personal;
     int line = pf::kPersonalDataLine;
@@ -198,7 +223,11 @@ ProtocolParse ParseProtocol(std::string_view bytes) {
     }
 
     for (int n = 1; n <= kAnswerCount; ++n) {
-        parsed.texts[static_cast<std::size_t>(n - 1)] = SplitStarred(reader.Text(pf::kTextsLine + n - 1));
+        if (mode == ProtocolParseMode::Whole) {
+            parsed.texts[static_cast<std::size_t>(n - 1)] = SplitStarred(reader.Text(pf::kTextsLine + n - 1));
+        } else {
+            reader.View(pf::kTextsLine + n - 1); // the file must still be whole
+        }
     }
 
     if (reader.Failed()) {
@@ -217,7 +246,7 @@ public:
     Writer() { m_bytes.reserve(32 * 1024); }
 
     void Text(std::string_view utf8) {
-        m_bytes += EncodeCp1250(WithoutLineBreaks(utf8));
+        m_bytes += EncodeCp1250(WithoutLineBreaks(std::string(utf8)));
         m_bytes += "\r\n";
     }
     void Heading(std::string_view utf8) { Text(utf8); }

@@ -48,9 +48,13 @@ struct ProtocolParse {
     explicit operator bool() const { return parsed.has_value(); }
 };
 
+// Whole: with the answer texts. FiguresOnly: the texts are checked to be there but not kept,
+// for batches that only build the figures of many files.
+enum class ProtocolParseMode { Whole, FiguresOnly };
+
 // Reads the bytes of a protocol file into a fresh Protocol with its answer texts, without any
 // side effect. A file that is not whole and well-formed is rejected with its first bad line.
-ProtocolParse ParseProtocol(std::string_view bytes);
+ProtocolParse ParseProtocol(std::string_view bytes, ProtocolParseMode mode = ProtocolParseMode::Whole);
 
 // The bytes of the protocol file of `protocol` with the given answer texts.
 std::string SerializeProtocol(const Protocol& protocol, const AnswerTexts& texts);

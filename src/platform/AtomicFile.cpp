@@ -79,6 +79,105 @@ bool ReplaceFileAtomically(const fs::path& path, std::string_view bytes) {
     return true;
 }
 
+AtomicFileWriter::AtomicFileWriter(fs::path path) : m_path(std::move(path)) {
+    auto target = m_path.has_parent_path() ? m_path : fs::path(".") / m_path;
+    m_temp = TemporaryNameBeside(target);
+    m_file = std::fopen(m_temp.string().c_str(), "wbx");
+    m_failed = m_file == nullptr;
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    if (m_file) {
+        std::fclose(m_file);
+        std::error_code ignored;
+        fs::remove(m_temp, ignored);
+    }
+}
+
+bool AtomicFileWriter::Write(std::string_view bytes) {
+    if (m_failed) {
+        return false;
+    }
+    if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size()) {
+        m_failed = true;
+    }
+    return !m_failed;
+}
+
+bool AtomicFileWriter::Commit() {
+    if (m_failed || !m_file) {
+        return false;
+    }
+    bool ok = std::fflush(m_file) == 0;
+#ifdef QUELVARIN_POSIX_FILES
+    ok = ok && ::fsync(::fileno(m_file)) == 0;
+#endif
+    ok = std::fclose(m_file) == 0 && ok;
+    m_file = nullptr;
+    std::error_code error;
+    if (ok) {
+        auto target = m_path.has_parent_path() ? m_path : fs::path(".") / m_path;
+        fs::rename(m_temp, target, error);
+    }
+    if (!ok || error) {
+        std::error_code ignored;
+        fs::remove(m_temp, ignored);
+        m_failed = true;
+        return false;
+    }
+    return true;
+}
+
+bool AppendToFile(const fs::path& path, std::string_view bytes) {
+    std::FILE* file = std::fopen(path.string().c_str(), "ab");
+    if (!file) {
+        return false;
+    }
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    ok = std::fflush(file) == 0 && ok;
+    ok = std::fclose(file) == 0 && ok;
+    return ok;
+}
+
+bool ReadFileInto(const fs::path& path, std::string& buffer) {
+    buffer.clear();
+#ifdef QUELVARIN_POSIX_FILES
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    constexpr std::size_t kChunk = 64 * 1024;
+    bool ok = true;
+    for (;;) {
+        auto used = buffer.size();
+        buffer.resize(used + kChunk);
+        auto got = ::read(fd, buffer.data() + used, kChunk);
+        if (got < 0) {
+            if (errno == EINTR) {
+                buffer.resize(used);
+                continue;
+            }
+            ok = false;
+            buffer.resize(used);
+            break;
+        }
+        buffer.resize(used + static_cast<std::size_t>(got));
+        if (got == 0) {
+            break;
+        }
+    }
+    ::close(fd);
+    return ok;
+#else
+    auto bytes = ReadFileBytes(path);
+    if (!bytes) {
+        return false;
+    }
+    buffer = std::move(*bytes);
+    return true;
+#endif
+}
+
 std::optional<std::string> ReadFileBytes(const fs::path& path) {
     std::error_code error;
     if (!fs::is_regular_file(path, error)) {

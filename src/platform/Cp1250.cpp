@@ -29,13 +29,19 @@ constexpr auto kEncodeTable = [] {
 std::string DecodeCp1250(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes) {
-        auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            out.push_back(c);
-        } else {
-            AppendUtf8(out, kHighHalf[byte - 0x80u]);
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        // Runs of ASCII, most of every file, are copied whole.
+        std::size_t run = i;
+        while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80) {
+            ++run;
         }
+        out.append(bytes.data() + i, run - i);
+        if (run < bytes.size()) {
+            AppendUtf8(out, kHighHalf[static_cast<unsigned char>(bytes[run]) - 0x80u]);
+            ++run;
+        }
+        i = run;
     }
     return out;
 }

@@ -43,8 +43,8 @@ std::string JoinLines(const Lines& lines) {
     return text;
 }
 
-std::string WithoutLineBreaks(std::string_view text) {
-    std::string line(text);
+std::string WithoutLineBreaks(std::string text) {
+    std::string line(std::move(text));
     for (char& c : line) {
         if (c == '\r' || c == '\n') {
             c = ' ';

@@ -21,7 +21,7 @@ std::string JoinLines(const Lines& lines);
 
 // The text with every CR and LF replaced by a blank: a value written as one line of a line
 // file must not carry a line break, which would shift every line after it.
-std::string WithoutLineBreaks(std::string_view text);
+std::string WithoutLineBreaks(std::string text);
 
 // A Windows-1250 line file read whole and decoded to UTF-8; nothing when it cannot be read.
 std::optional<Lines> ReadLineFile(const std::filesystem::path& path);
