@@ -7,6 +7,8 @@
 #include "reports/Glossary.h"
 #include "reports/ProtocolPage.h"
 #include "reports/SheetScales.h"
+#include "statistics/StatisticsFile.h"
+#include "statistics/StatisticsRow.h"
 #include "model/EducationLevels.h"
 #include "model/SymbolCatalogue.h"
 #include "platform/AtomicFile.h"
@@ -95,9 +97,8 @@ bool Workstation::Install(ParsedProtocol parsed) {
         }
     }
     m_protocol = std::move(parsed.protocol);
-    if (!EducationLevelIndex(m_protocol.personal.education)) {
+    if (!KeepOnlyListedEducation(m_protocol.personal.education)) {
         m_notifier.Message(messages::kOnlyFromList);
-        m_protocol.personal.education.clear();
     }
     for (std::size_t item = 0; item < m_supplementaryChecks.size(); ++item) {
         m_supplementaryChecks[item] = m_protocol.counts[static_cast<SignCode>(codes::kFirstSupplementary + item)] == 1;
@@ -470,6 +471,69 @@ bool Workstation::RegenerateHelpPages() {
     }
     m_notifier.Message(reports::kHelpPagesDone);
     return true;
+}
+
+bool Workstation::AttachToStatistics(const fs::path& file) {
+    std::error_code error;
+    if (fs::exists(file, error)) {
+        auto present = statistics::CodePresentInFile(file, m_protocol.personal.code);
+        if (!present) {
+            m_notifier.Message(messages::CannotRead(file.string()));
+            return false;
+        }
+        if (*present) {
+            return false; // the dialog keeps "&csatol" disabled for it
+        }
+    }
+    if (!statistics::AppendRow(file, statistics::StatisticsRow(m_protocol))) {
+        m_notifier.Message(messages::CannotWrite(file.string()));
+        return false;
+    }
+    return true;
+}
+
+statistics::BatchReport Workstation::AttachBatch(const fs::path& target, const std::vector<fs::path>& files) {
+    std::error_code error;
+    if (!fs::is_regular_file(target, error)) {
+        m_notifier.Message(statistics::kNoTarget);
+        return {};
+    }
+    auto report = statistics::AttachFiles(target, files, false);
+    FinishBatch(report);
+    return report;
+}
+
+bool Workstation::ExportSummary() {
+    auto path = m_paths.SummaryExportFile();
+    AtomicFileWriter out(path);
+    auto report = statistics::ExportSummary(statistics::ProtocolFilesOf(m_paths.ArchiveFolder()),
+                                            [&out](std::string_view bytes) { return out.Write(bytes); });
+    if (!report.failure && !out.Commit()) {
+        report.failure = messages::CannotWrite(path.string());
+    }
+    FinishBatch(report);
+    if (report.failure) {
+        return false;
+    }
+    m_notifier.Message(statistics::SummaryDoneMessage(report.rows, path));
+    return true;
+}
+
+void Workstation::FinishBatch(const statistics::BatchReport& report) {
+    if (!report.notes.empty()) {
+        std::string notes;
+        for (const auto& note : report.notes) {
+            notes += note.text + "\r\n";
+        }
+        m_notifier.Message(notes);
+    }
+    if (report.failure) {
+        m_notifier.Message(*report.failure);
+    }
+    // As after a run that loaded every file in turn: the last one is the current protocol.
+    if (report.last) {
+        LoadProtocol(*report.last);
+    }
 }
 
 std::string Workstation::InterpretationTitle() const {

@@ -2,6 +2,7 @@
 
 #include "indices/SzenziPara.h"
 #include "model/AnswerTextStore.h"
+#include "statistics/Batch.h"
 #include "model/Protocol.h"
 #include "model/ProtocolFile.h"
 #include "model/SignHelpTexts.h"
@@ -169,6 +170,18 @@ public:
     bool RegenerateHelpPages();
     const SignHelpTexts& HelpFiles() const { return m_help; }
 
+    // --- Statistics ---------------------------------------------------------------------
+    // The attach dialog's "&csatol": the current protocol's row appended to a statistics file
+    // (a new one starts with the header line). Refused when its code is already in the file.
+    bool AttachToStatistics(const std::filesystem::path& file);
+    // The batch run: the rows of the files appended to the target; the files the loader
+    // rejects are named, and the last file attached becomes the current protocol.
+    statistics::BatchReport AttachBatch(const std::filesystem::path& target,
+                                        const std::vector<std::filesystem::path>& files);
+    // The summary export of the archive folder into sum_stat.txt; the last protocol exported
+    // becomes the current one.
+    bool ExportSummary();
+
     // Recomputes every figure, as a load does.
     void RefreshEverything() { Refresh(refresh::kProtocolLoaded); }
 
@@ -207,6 +220,7 @@ private:
     EntryResult Enter(SignCode code, SignColumn column, std::string columnName, RefreshSteps steps,
                       bool playSound);
     bool StoreHelp(HelpTextFile& file, const std::vector<std::string>& lines);
+    void FinishBatch(const statistics::BatchReport& report);
     void Refresh(RefreshSteps steps);
     void RebuildColumns();
 

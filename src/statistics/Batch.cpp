@@ -1,0 +1,174 @@
+#include "statistics/Batch.h"
+
+#include "model/EducationLevels.h"
+#include "model/ProtocolFile.h"
+#include "platform/AtomicFile.h"
+#include "platform/Cp1250.h"
+#include "scoring/StoredFigures.h"
+#include "statistics/StatisticsFile.h"
+#include "statistics/StatisticsRow.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <system_error>
+#include <unordered_set>
+
+namespace quelvarin::statistics {
+namespace fs = std::filesystem;
+
+namespace {
+
+// Reads and parses one file for its figures; a note instead when it is rejected.
+class FileReader {
+public:
+    std::optional<ParsedProtocol> Read(const fs::path& file, std::vector<BatchNote>& notes) {
+        if (!ReadFileInto(file, m_buffer)) {
+            notes.push_back({BatchNote::Kind::Rejected, "nem olvasható, kihagyva: " + file.string()});
+            return std::nullopt;
+        }
+        auto parse = ParseProtocol(m_buffer, ProtocolParseMode::FiguresOnly);
+        if (!parse) {
+            if (parse.error.problem == ProtocolFileProblem::NotQuelvarin) {
+                notes.push_back({BatchNote::Kind::Rejected, "nem Quelvarin állomány, kihagyva: " + file.string()});
+            } else {
+                notes.push_back({BatchNote::Kind::Rejected, "hibás jegyzőkönyv, kihagyva: " + file.string() + ", " +
+                                                                std::to_string(parse.error.line) + ". sor: " +
+                                                                parse.error.reason});
+            }
+            return std::nullopt;
+        }
+        // As the workstation opens a file: an education outside the list is emptied.
+        if (!KeepOnlyListedEducation(parse.parsed->protocol.personal.education)) {
+            notes.push_back({BatchNote::Kind::EducationEmptied,
+                             "az iskolázottság nem a listáról való, üresen marad: " + file.string()});
+        }
+        StoreLoadedFigures(parse.parsed->protocol);
+        return std::move(parse.parsed);
+    }
+
+private:
+    std::string m_buffer;
+};
+
+// Collects output into pieces of about 64 KiB.
+class Chunks {
+public:
+    explicit Chunks(const std::function<bool(std::string_view)>& write) : m_write(write) {}
+    bool Add(std::string_view utf8) {
+        m_pending += EncodeCp1250(utf8);
+        return m_pending.size() < kChunk || Flush();
+    }
+    bool Flush() {
+        bool ok = m_pending.empty() || m_write(m_pending);
+        m_pending.clear();
+        return ok;
+    }
+
+private:
+    static constexpr std::size_t kChunk = 64 * 1024;
+    const std::function<bool(std::string_view)>& m_write;
+    std::string m_pending;
+};
+
+void Report(const Progress& progress, std::size_t done, std::size_t total) {
+    if (progress) {
+        progress(done, total);
+    }
+}
+
+} // namespace
+
+BatchReport AttachFiles(const fs::path& target, const std::vector<fs::path>& files, bool skipPresent,
+                        const Progress& progress) {
+    BatchReport report;
+    std::error_code error;
+    bool exists = fs::exists(target, error);
+    std::unordered_set<std::string> present;
+    if (skipPresent && exists) {
+        auto codes = CodesInFile(target);
+        if (!codes) {
+            report.failure = "A(z) „" + target.string() + "” állomány nem olvasható!!!";
+            return report;
+        }
+        present.insert(codes->begin(), codes->end());
+    }
+    std::FILE* out = std::fopen(target.string().c_str(), "ab");
+    if (!out) {
+        report.failure = "A(z) „" + target.string() + "” állomány nem írható!!!";
+        return report;
+    }
+    std::function<bool(std::string_view)> write = [out](std::string_view bytes) {
+        return std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    };
+    Chunks chunks(write);
+    bool ok = exists || chunks.Add(StatisticsHeader());
+    FileReader reader;
+    for (std::size_t i = 0; i < files.size() && ok; ++i) {
+        Report(progress, i, files.size());
+        auto parsed = reader.Read(files[i], report.notes);
+        if (!parsed) {
+            continue;
+        }
+        const auto& code = parsed->protocol.personal.code;
+        if (skipPresent && !present.insert(code).second) {
+            report.notes.push_back({BatchNote::Kind::AlreadyPresent,
+                                    "már szerepel a célfájlban, kihagyva: " + files[i].string() + " (" + code + ")"});
+            continue;
+        }
+        ok = chunks.Add(StatisticsRow(parsed->protocol));
+        ++report.rows;
+        report.last = files[i];
+    }
+    ok = chunks.Flush() && ok;
+    ok = std::fclose(out) == 0 && ok;
+    Report(progress, files.size(), files.size());
+    if (!ok) {
+        report.failure = "A(z) „" + target.string() + "” állomány nem írható!!! A korábban írt sorok megmaradtak.";
+    }
+    return report;
+}
+
+std::vector<fs::path> ProtocolFilesOf(const fs::path& folder) {
+    std::vector<fs::path> files;
+    std::error_code error;
+    for (auto it = fs::directory_iterator(folder, error); !error && it != fs::directory_iterator();
+         it.increment(error)) {
+        if (it->path().extension() == ".qvl" && it->is_regular_file(error)) {
+            files.push_back(it->path());
+        }
+    }
+    std::sort(files.begin(), files.end(),
+              [](const fs::path& a, const fs::path& b) { return a.filename().string() < b.filename().string(); });
+    return files;
+}
+
+BatchReport ExportSummary(const std::vector<fs::path>& files, const std::function<bool(std::string_view)>& write,
+                          const Progress& progress) {
+    BatchReport report;
+    Chunks chunks(write);
+    bool ok = chunks.Add(SummaryHeader());
+    FileReader reader;
+    for (std::size_t i = 0; i < files.size() && ok; ++i) {
+        Report(progress, i, files.size());
+        auto parsed = reader.Read(files[i], report.notes);
+        if (!parsed) {
+            continue;
+        }
+        ok = chunks.Add(SummaryRow(parsed->protocol));
+        ++report.rows;
+        report.last = files[i];
+    }
+    ok = chunks.Flush() && ok;
+    Report(progress, files.size(), files.size());
+    if (!ok) {
+        report.failure = "Az összesítő nem írható!!!";
+    }
+    return report;
+}
+
+std::string SummaryDoneMessage(std::size_t files, const fs::path& summaryFile) {
+    return "Az adatok kiszámítása és csatolása befejeződött.\r\n" + std::to_string(files) +
+           " fájl került feldolgozásra.\r\nA kész fájlt elérési útvonala " + summaryFile.string();
+}
+
+} // namespace quelvarin::statistics
