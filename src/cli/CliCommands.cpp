@@ -5,6 +5,8 @@
 #include "model/ProtocolFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/Cp1250.h"
+#include "statistics/Batch.h"
+#include "statistics/StatisticsRow.h"
 #include "platform/Clock.h"
 #include "platform/InstallPaths.h"
 #include "workstation/Messages.h"
@@ -31,7 +33,11 @@ constexpr std::string_view kUsage =
     "  sheet FÁJL.qvl [-o KI]      a HTML vizsgálati lap, bájtra pontosan, mint az aktualis.html\n"
     "  page FÁJL.qvl [-o KI]       a HTML jegyzőkönyv, bájtra pontosan, mint az akt_jkv.html\n"
     "  glossary FÁJL.qvl [-o KI]   a mechanikus szószedet, soronként CR LF-fel\n"
-    "  help-pages                  a gyökér html/ertelmez és html/jelol súgólapjainak újraírása\n";
+    "  help-pages                  a gyökér html/ertelmez és html/jelol súgólapjainak újraírása\n"
+    "  stat-header [-o KI]         a statisztikai fájl fejléce\n"
+    "  stat-row FÁJL.qvl... [-o KI]  fájlonként egy statisztikai sor, a megadás sorrendjében\n"
+    "  stat-attach CÉL.dat FÁJL.qvl...  a sorok hozzáfűzése; ami már szerepel a célban, kimarad\n"
+    "  summary MAPPA [-o KI]       a mappa .qvl fájljainak összesítése, név szerinti sorrendben\n";
 
 // The workstation's messages go to standard error; a question is answered no.
 class StreamNotifier : public Notifier {
@@ -149,7 +155,38 @@ struct Command {
     std::size_t operandCount;
     std::function<int(Session&, const Invocation&)> run;
     bool takesOutput = false;
+    bool moreOperands = false; // operandCount is the least number of them
 };
+
+// Batches of more than a few hundred files say how far they are.
+statistics::Progress ProgressOn(std::ostream& err, std::size_t files) {
+    constexpr std::size_t kQuiet = 300, kEvery = 500;
+    if (files <= kQuiet) {
+        return {};
+    }
+    return [&err](std::size_t done, std::size_t total) {
+        if (done % kEvery == 0 || done == total) {
+            err << "feldolgozva: " << done << " / " << total << '\n';
+        }
+    };
+}
+
+int FinishBatch(Session& session, const statistics::BatchReport& report, bool rejectedIsFailure) {
+    bool rejected = false;
+    for (const auto& note : report.notes) {
+        session.Err() << note.text << '\n';
+        rejected = rejected || note.kind == statistics::BatchNote::Kind::Rejected;
+    }
+    if (report.failure) {
+        session.Err() << *report.failure << '\n';
+        return kExitRejected;
+    }
+    return rejected && rejectedIsFailure ? kExitRejected : kExitDone;
+}
+
+std::vector<std::filesystem::path> Paths(const std::vector<std::string>& operands, std::size_t from) {
+    return {operands.begin() + static_cast<std::ptrdiff_t>(from), operands.end()};
+}
 
 const std::map<std::string, Command, std::less<>>& Commands() {
     static const std::map<std::string, Command, std::less<>> commands = {
@@ -217,6 +254,47 @@ const std::map<std::string, Command, std::less<>>& Commands() {
         {"help-pages", {0, [](Session& session, const Invocation&) -> int {
                             return session.Station().RegenerateHelpPages() ? kExitDone : kExitRejected;
                         }}},
+        {"stat-header", {0, [](Session& session, const Invocation& invocation) -> int {
+                             return session.Emit(invocation.output, EncodeCp1250(statistics::StatisticsHeader()));
+                         }, true}},
+        {"stat-row", {1, [](Session& session, const Invocation& invocation) -> int {
+                          // One row per file in argument order; a rejected file is named and skipped.
+                          std::string rows;
+                          bool rejected = false;
+                          for (const auto& file : invocation.operands) {
+                              if (session.Load(file)) {
+                                  rows += statistics::StatisticsRow(session.Station().CurrentProtocol());
+                              } else {
+                                  rejected = true;
+                              }
+                          }
+                          int status = session.Emit(invocation.output, EncodeCp1250(rows));
+                          return status != kExitDone ? status : rejected ? kExitRejected : kExitDone;
+                      }, true, true}},
+        {"stat-attach", {2, [](Session& session, const Invocation& invocation) -> int {
+                             auto files = Paths(invocation.operands, 1);
+                             auto report = statistics::AttachFiles(invocation.operands[0], files, true,
+                                                                   ProgressOn(session.Err(), files.size()));
+                             return FinishBatch(session, report, true);
+                         }, false, true}},
+        {"summary", {1, [](Session& session, const Invocation& invocation) -> int {
+                         auto files = statistics::ProtocolFilesOf(invocation.operands[0]);
+                         auto progress = ProgressOn(session.Err(), files.size());
+                         if (!invocation.output) {
+                             auto report = statistics::ExportSummary(files, [&session](std::string_view bytes) {
+                                 session.Out() << bytes;
+                                 return static_cast<bool>(session.Out());
+                             }, progress);
+                             return FinishBatch(session, report, true);
+                         }
+                         AtomicFileWriter out(*invocation.output);
+                         auto report = statistics::ExportSummary(
+                             files, [&out](std::string_view bytes) { return out.Write(bytes); }, progress);
+                         if (!report.failure && !out.Commit()) {
+                             report.failure = *invocation.output + ": az állomány nem írható.";
+                         }
+                         return FinishBatch(session, report, true);
+                     }, true}},
     };
     return commands;
 }
@@ -230,7 +308,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitUsage;
     }
     auto it = Commands().find(invocation->command);
-    if (it == Commands().end() || invocation->operands.size() != it->second.operandCount ||
+    auto operands = invocation->operands.size();
+    if (it == Commands().end() ||
+        (it->second.moreOperands ? operands < it->second.operandCount : operands != it->second.operandCount) ||
         (invocation->output && !it->second.takesOutput)) {
         if (it == Commands().end()) {
             err << "Ismeretlen parancs: " << invocation->command << '\n';

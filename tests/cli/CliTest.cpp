@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 #include "cli/JsonWriter.h"
 #include "model/ProtocolFile.h"
+#include "platform/Cp1250.h"
 #include "platform/LineFile.h"
 #include "support/ProtocolBuilder.h"
 
@@ -219,6 +220,44 @@ TEST_F(Cli, HelpPagesAreWrittenUnderTheRoot) {
     EXPECT_EQ(run.err, "A HTML rendszer frissítése befejeződött.\n");
     EXPECT_TRUE(fs::exists(root / "html" / "ertelmez" / "345.html"));
     EXPECT_EQ(Invoke({"help-pages", "x"}).status, 1);
+}
+
+TEST_F(Cli, StatisticsHeaderRowsAndAttach) {
+    test::WriteBytes(dir / "jo.qvl", Scored());
+    test::WriteBytes(dir / "rossz.qvl", "semmi");
+    auto header = Invoke({"stat-header"});
+    ASSERT_EQ(header.status, 0);
+    EXPECT_EQ(header.out.substr(0, 8), "Kod\tNem\t");
+    EXPECT_EQ(std::count(header.out.begin(), header.out.end(), '\t'), 356);
+
+    auto rows = Invoke({"stat-row", (dir / "jo.qvl").string(), (dir / "rossz.qvl").string(), (dir / "jo.qvl").string()});
+    EXPECT_EQ(rows.status, 2) << "a rejected file is named and skipped";
+    EXPECT_NE(rows.err.find("rossz.qvl"), std::string::npos);
+    EXPECT_EQ(SplitLines(rows.out).size(), 2u);
+    EXPECT_EQ(rows.out.substr(0, 12), "ko_20040512\t");
+
+    auto target = (dir / "cel.dat").string();
+    auto attach = Invoke({"stat-attach", target, (dir / "jo.qvl").string(), (dir / "jo.qvl").string()});
+    EXPECT_EQ(attach.status, 0) << attach.err;
+    EXPECT_NE(attach.err.find("már szerepel a célfájlban, kihagyva: "), std::string::npos);
+    auto lines = SplitLines(test::ReadBytes(target));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0] + "\r\n", header.out);
+    EXPECT_EQ(Invoke({"stat-attach", target}).status, 1) << "no file to attach";
+}
+
+TEST_F(Cli, SummaryOfAFolderInNameOrder) {
+    auto archive = dir / "archivum";
+    test::WriteBytes(archive / "b.qvl", Scored());
+    test::WriteBytes(archive / "a.qvl", test::ProtocolBytesWithLine(Scored(), 2, "Első Alany"));
+    auto run = Invoke({"summary", archive.string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto lines = SplitLines(DecodeCp1250(run.out));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].substr(0, 4), "Nev\t");
+    EXPECT_EQ(lines[1].rfind("Első Alany\t", 0), 0u);
+    auto toFile = Invoke({"summary", archive.string(), "-o", (dir / "sum.txt").string()});
+    EXPECT_EQ(test::ReadBytes(dir / "sum.txt"), run.out);
 }
 
 TEST(JsonWriter, EscapesStrings) {
