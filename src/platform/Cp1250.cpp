@@ -49,15 +49,24 @@ std::string DecodeCp1250(std::string_view bytes) {
 std::string EncodeCp1250(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    Utf8Reader reader(utf8);
-    while (auto cp = reader.Next()) {
-        if (*cp < 0x80) {
-            out.push_back(static_cast<char>(*cp));
-            continue;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        // Runs of ASCII are copied whole.
+        std::size_t run = i;
+        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80) {
+            ++run;
         }
-        auto it = std::lower_bound(kEncodeTable.begin(), kEncodeTable.end(), *cp,
+        out.append(utf8.data() + i, run - i);
+        if (run == utf8.size()) {
+            break;
+        }
+        // A character outside ASCII; the reader always steps over at least one byte.
+        Utf8Reader reader(utf8.substr(run));
+        char32_t cp = *reader.Next();
+        i = run + reader.Position();
+        auto it = std::lower_bound(kEncodeTable.begin(), kEncodeTable.end(), cp,
                                    [](const auto& entry, char32_t key) { return entry.first < key; });
-        if (it != kEncodeTable.end() && it->first == *cp) {
+        if (it != kEncodeTable.end() && it->first == cp) {
             out.push_back(static_cast<char>(it->second));
         } else {
             out.push_back('?');

@@ -21,12 +21,14 @@ namespace {
 // Reads and parses one file for its figures; a note instead when it is rejected.
 class FileReader {
 public:
-    std::optional<ParsedProtocol> Read(const fs::path& file, std::vector<BatchNote>& notes) {
+    // The protocol stays valid until the next Read.
+    const Protocol* Read(const fs::path& file, std::vector<BatchNote>& notes) {
         if (!ReadFileInto(file, m_buffer)) {
             notes.push_back({BatchNote::Kind::Rejected, "nem olvasható, kihagyva: " + file.string()});
-            return std::nullopt;
+            return nullptr;
         }
-        auto parse = ParseProtocol(m_buffer, ProtocolParseMode::FiguresOnly);
+        m_parse = ParseProtocol(m_buffer, ProtocolParseMode::FiguresOnly);
+        auto& parse = m_parse;
         if (!parse) {
             if (parse.error.problem == ProtocolFileProblem::NotQuelvarin) {
                 notes.push_back({BatchNote::Kind::Rejected, "nem Quelvarin állomány, kihagyva: " + file.string()});
@@ -35,7 +37,7 @@ public:
                                                                 std::to_string(parse.error.line) + ". sor: " +
                                                                 parse.error.reason});
             }
-            return std::nullopt;
+            return nullptr;
         }
         // As the workstation opens a file: an education outside the list is emptied.
         if (!KeepOnlyListedEducation(parse.parsed->protocol.personal.education)) {
@@ -43,11 +45,12 @@ public:
                              "az iskolázottság nem a listáról való, üresen marad: " + file.string()});
         }
         StoreLoadedFigures(parse.parsed->protocol);
-        return std::move(parse.parsed);
+        return &parse.parsed->protocol;
     }
 
 private:
     std::string m_buffer;
+    ProtocolParse m_parse;
 };
 
 // Collects output into pieces of about 64 KiB.
@@ -105,17 +108,17 @@ BatchReport AttachFiles(const fs::path& target, const std::vector<fs::path>& fil
     FileReader reader;
     for (std::size_t i = 0; i < files.size() && ok; ++i) {
         Report(progress, i, files.size());
-        auto parsed = reader.Read(files[i], report.notes);
-        if (!parsed) {
+        const Protocol* protocol = reader.Read(files[i], report.notes);
+        if (!protocol) {
             continue;
         }
-        const auto& code = parsed->protocol.personal.code;
+        const auto& code = protocol->personal.code;
         if (skipPresent && !present.insert(code).second) {
             report.notes.push_back({BatchNote::Kind::AlreadyPresent,
                                     "már szerepel a célfájlban, kihagyva: " + files[i].string() + " (" + code + ")"});
             continue;
         }
-        ok = chunks.Add(StatisticsRow(parsed->protocol));
+        ok = chunks.Add(StatisticsRow(*protocol));
         ++report.rows;
         report.last = files[i];
     }
@@ -150,11 +153,11 @@ BatchReport ExportSummary(const std::vector<fs::path>& files, const std::functio
     FileReader reader;
     for (std::size_t i = 0; i < files.size() && ok; ++i) {
         Report(progress, i, files.size());
-        auto parsed = reader.Read(files[i], report.notes);
-        if (!parsed) {
+        const Protocol* protocol = reader.Read(files[i], report.notes);
+        if (!protocol) {
             continue;
         }
-        ok = chunks.Add(SummaryRow(parsed->protocol));
+        ok = chunks.Add(SummaryRow(*protocol));
         ++report.rows;
         report.last = files[i];
     }
