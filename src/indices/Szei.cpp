@@ -72,6 +72,27 @@ Evaluation Evaluate(const Protocol& protocol) {
     return evaluation;
 }
 
+std::optional<int> TabAfterClick(std::string_view code, std::optional<int> current) {
+    if (code == kUncoded) {
+        return current;
+    }
+    const auto& categories = Categories();
+    for (std::size_t i = 0; i < categories.size(); ++i) {
+        if (categories[i].code == code) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view CodeOfTab(std::optional<int> tab) {
+    const auto& categories = Categories();
+    if (!tab || *tab < 0 || *tab >= static_cast<int>(categories.size())) {
+        return "";
+    }
+    return categories[static_cast<std::size_t>(*tab)].code;
+}
+
 std::string MeanText(double mean) { return FormatFixed(mean, 1, 4); }
 
 } // namespace quelvarin::szei

@@ -3,7 +3,7 @@
 #include "model/Protocol.h"
 
 #include <array>
-#include <span>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +32,15 @@ struct Evaluation {
 };
 
 Evaluation Evaluate(const Protocol& protocol);
+
+// The coding window's tab (0..4 in tab order, none when no tab is chosen) after a click on an
+// answer's row in the SZEI column: the tab of the row's category, none for "0" or a text that
+// is no category, and `current` unchanged for "?".
+std::optional<int> TabAfterClick(std::string_view code, std::optional<int> current);
+// A click on an uncoded row opens the coding window modally.
+inline bool ClickOpensModally(std::string_view code) { return code == kUncoded; }
+// The code "jelöld !" stores for a tab; "" for no tab ("jelöld !" is disabled then).
+std::string_view CodeOfTab(std::optional<int> tab);
 std::string_view Conclusion(double mean);
 // The mean as the evaluation window shows it: one decimal in four characters (" 0.5").
 std::string MeanText(double mean);

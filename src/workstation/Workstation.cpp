@@ -46,7 +46,8 @@ std::string_view SoundFolder(SoundLanguage language) {
 
 Workstation::Workstation(Services services)
     : m_paths(std::move(services.paths)), m_notifier(services.notifier), m_texts(services.texts),
-      m_sound(services.sound), m_clock(services.clock) {
+      m_sound(services.sound), m_clock(services.clock),
+      m_joint(joint::ReadDescriptions(m_paths.JointSignDescriptionsFile())) {
     m_help.scoring = HelpTextFile(m_paths.ScoringHelpFile());
     m_help.interpretation = HelpTextFile(m_paths.InterpretationHelpFile());
     m_help.scoring.Read();
@@ -67,6 +68,9 @@ void Workstation::NewProtocol(std::string_view code) {
     m_cardChoiceWanted = false;
     m_pendingSubVariant.reset();
     m_columns.Clear();
+    // The new protocol's flags are all 0; a check list still showing the previous subject's
+    // ticks would write them into this protocol at the next tick change.
+    m_supplementaryChecks = {};
     Refresh(RefreshSteps::All());
 }
 
@@ -100,9 +104,7 @@ bool Workstation::Install(ParsedProtocol parsed) {
     if (!KeepOnlyListedEducation(m_protocol.personal.education)) {
         m_notifier.Message(messages::kOnlyFromList);
     }
-    for (std::size_t item = 0; item < m_supplementaryChecks.size(); ++item) {
-        m_supplementaryChecks[item] = m_protocol.counts[static_cast<SignCode>(codes::kFirstSupplementary + item)] == 1;
-    }
+    m_supplementaryChecks = kieginf::TicksAfterLoad(m_protocol);
     m_protocolStarted = true;
     m_pendingSubVariant.reset();
     SelectAnswer(1);
@@ -407,16 +409,11 @@ std::optional<Lines> Workstation::WriteInterpretation() {
     return lines;
 }
 
-namespace {
-
-// Writes a page of the html folder atomically; false when it cannot be written.
-bool WriteHtmlFile(const fs::path& path, const Lines& lines) {
+bool Workstation::WriteHtmlFile(const fs::path& path, const Lines& lines) {
     std::error_code error;
     fs::create_directories(path.parent_path(), error);
     return ReplaceFileAtomically(path, EncodeCp1250(JoinLines(lines)));
 }
-
-} // namespace
 
 Lines Workstation::ExaminationSheetLines() {
     ComputeSensitivityParanoia();

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "indices/Alkohol.h"
+#include "indices/KiegInf.h"
 #include "indices/SzenziPara.h"
+#include "joint/JointExamination.h"
 #include "model/AnswerTextStore.h"
 #include "statistics/Batch.h"
 #include "model/Protocol.h"
@@ -182,6 +185,55 @@ public:
     // becomes the current one.
     bool ExportSummary();
 
+    // --- Indices coded by the examiner ---------------------------------------------------
+    // "jelöld !" of the SZEI coding window: the code of the selected answer. False (nothing
+    // stored) when no answer is selected.
+    bool SetSzeiCode(std::string_view code);
+    // Every change of the transference field is stored at once as the selected answer's code.
+    bool SetTransference(std::string_view text);
+
+    // The alcoholism check list, whose ticks live for the whole run. Opening it recounts the
+    // answers (through the glossary) and takes the protocol's effective answer count.
+    const alkohol::Checklist& OpenAlcoholismChecklist();
+    const alkohol::Checklist& AlcoholismChecklist() const { return m_alcoholism; }
+    void SetAlcoholismTick(int item, bool ticked) { m_alcoholism.SetTick(item, ticked); }
+    void SetAlcoholismShortProtocolTick(bool ticked) { m_alcoholism.SetShortProtocolTick(ticked); }
+
+    // The supplementary-information check list: opening it from the menu takes the ticks from
+    // the flags (ticked when not 0); a tick change writes all eighteen flags from the ticks.
+    const kieginf::Ticks& OpenSupplementaryChecks();
+    void SetSupplementaryCheck(std::size_t item, bool ticked);
+    // The mouse over item k, or a click on it in HelpEditMode: the help texts of 480 + k.
+    std::optional<HelpTexts> PointAtSupplementaryItem(std::size_t item);
+    std::optional<HelpTexts> ClickSupplementaryItemForEditing(std::size_t item);
+
+    // --- The joint examination -------------------------------------------------------------
+    // Its record lives for the whole run; its card is the workstation's CurrentCard.
+    const joint::JointExamination& Joint() const { return m_joint; }
+    // Person choice, row texts, clearing and personal data, which touch no card.
+    joint::JointExamination& EditableJoint() { return m_joint; }
+    // Opening the window: a CurrentCard outside I..X becomes I.
+    void OpenJointExamination();
+    // Sign button 1..31: records the sign for the current person on the current card, or in
+    // HelpEditMode selects its description line for editing and gives it.
+    struct JointButtonResult {
+        bool recorded = false;
+        std::optional<std::string> description;
+    };
+    JointButtonResult JointSignButton(int sign);
+    void JointClickSignRow(std::size_t row) { m_joint.ClickSignRow(row, m_currentCard); }
+    void JointClickTextRow(std::size_t row) { m_joint.ClickTextRow(row, m_currentCard); }
+    // The previous and next card buttons, cyclic in I..X.
+    void JointStepCard(bool forward);
+    // The mouse over a sign button: its description line, when another than the one shown;
+    // nothing in HelpEditMode.
+    std::optional<std::string> JointPointAtSign(int sign);
+    // Closing the window: in HelpEditMode the 31 description lines are written to krv.txt,
+    // the file they are read from. False (with a message) when it cannot be written.
+    bool CloseJointExamination();
+    // "nyomtatás": writes html/__.html; its path for the browser, nothing on failure.
+    std::optional<std::filesystem::path> WriteJointReport();
+
     // Recomputes every figure, as a load does.
     void RefreshEverything() { Refresh(refresh::kProtocolLoaded); }
 
@@ -190,7 +242,7 @@ public:
     // For each card I..X the answers given to it, as recounted at the last load.
     const std::array<int, kCardCount>& AnswersPerCard() const { return m_answersPerCard; }
     // The supplementary-information check list as the last load set it (ticked when exactly 1).
-    const std::array<bool, 18>& SupplementaryChecks() const { return m_supplementaryChecks; }
+    const kieginf::Ticks& SupplementaryChecks() const { return m_supplementaryChecks; }
 
     // --- Sign help texts -------------------------------------------------------------------
     // The hint of a sign box: " összesen " + counter + " ".
@@ -220,6 +272,8 @@ private:
     EntryResult Enter(SignCode code, SignColumn column, std::string columnName, RefreshSteps steps,
                       bool playSound);
     bool StoreHelp(HelpTextFile& file, const std::vector<std::string>& lines);
+    // Writes a page of the html folder atomically; false when it cannot be written.
+    static bool WriteHtmlFile(const std::filesystem::path& path, const Lines& lines);
     void FinishBatch(const statistics::BatchReport& report);
     void Refresh(RefreshSteps steps);
     void RebuildColumns();
@@ -252,7 +306,9 @@ private:
     std::optional<PendingSubVariant> m_pendingSubVariant;
     RefreshSteps m_lastRefresh;
     std::array<int, kCardCount> m_answersPerCard{};
-    std::array<bool, 18> m_supplementaryChecks{};
+    kieginf::Ticks m_supplementaryChecks{};
+    alkohol::Checklist m_alcoholism;
+    joint::JointExamination m_joint;
     SignHelpTexts m_help;
     ApprehensionFigures m_apprehension;
     bool m_apprehensionBuilt = false;

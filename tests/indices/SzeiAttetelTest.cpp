@@ -44,6 +44,28 @@ TEST(Szei, AnOtherCodeLowersTheMeanButIsCountedNowhere) {
     EXPECT_DOUBLE_EQ(evaluation.mean, 1.0 / 3);
 }
 
+TEST(Szei, TheCodingWindowsTabFollowsTheClickedRow) {
+    struct Case {
+        const char* code;
+        std::optional<int> current;
+        std::optional<int> tab;
+    };
+    const Case cases[] = {
+        {"A", std::nullopt, 0}, {"E", 3, 1}, {"D", 0, 2}, {"C", 0, 3}, {"B", 0, 4},
+        {"?", 2, 2},            // an uncoded row leaves the tab as it was
+        {"?", std::nullopt, std::nullopt},
+        {"0", 2, std::nullopt}, // no category: no tab
+        {"x", 2, std::nullopt}, // a foreign code from a file likewise
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(szei::TabAfterClick(c.code, c.current), c.tab) << c.code;
+    }
+    EXPECT_TRUE(szei::ClickOpensModally("?"));
+    EXPECT_FALSE(szei::ClickOpensModally("A"));
+    EXPECT_EQ(szei::CodeOfTab(1), "E");
+    EXPECT_EQ(szei::CodeOfTab(std::nullopt), "");
+}
+
 TEST(Szei, CategoriesInTabOrder) {
     const auto& categories = szei::Categories();
     ASSERT_EQ(categories.size(), 5u);

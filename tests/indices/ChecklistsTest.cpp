@@ -1,0 +1,77 @@
+#include "indices/Alkohol.h"
+#include "indices/KiegInf.h"
+
+#include <gtest/gtest.h>
+
+namespace quelvarin {
+namespace {
+
+TEST(Alkohol, RequiredSignsByTheLengthOfTheProtocol) {
+    const std::pair<int, int> cases[] = {{0, 1}, {10, 1}, {11, 2}, {20, 2}, {21, 3}, {30, 3}, {31, 4}, {90, 4}};
+    for (auto [answers, required] : cases) {
+        EXPECT_EQ(alkohol::RequiredSigns(answers), required) << answers;
+    }
+}
+
+TEST(Alkohol, TheVerdictFollowsTickChangesOnly) {
+    alkohol::Checklist list;
+    list.Open(10);
+    EXPECT_EQ(list.CurrentVerdict().text, alkohol::kNotAssumed) << "before the first tick change";
+    EXPECT_TRUE(list.ShortProtocolTickEnabled());
+    list.SetTick(4, true);
+    EXPECT_EQ(list.CurrentVerdict().text, "Alkoholizmus feltételezhető.");
+    EXPECT_TRUE(list.CurrentVerdict().highlighted);
+
+    list.Open(11); // a longer protocol: the verdict waits for the next tick change
+    EXPECT_EQ(list.CurrentVerdict().text, alkohol::kAssumed);
+    EXPECT_FALSE(list.ShortProtocolTickEnabled());
+    EXPECT_EQ(list.Required(), 2);
+    list.SetTick(4, true);
+    EXPECT_EQ(list.CurrentVerdict().text, "Alkoholizmus nem feltételezhető.");
+    EXPECT_FALSE(list.CurrentVerdict().highlighted);
+    list.SetTick(13, true);
+    EXPECT_EQ(list.CurrentVerdict().text, alkohol::kAssumed);
+
+    list.Open(31);
+    list.SetTick(1, true);
+    list.SetTick(2, true);
+    EXPECT_EQ(list.TickedCount(), 4);
+    EXPECT_EQ(list.CurrentVerdict().text, alkohol::kAssumed);
+    list.SetTick(2, false);
+    EXPECT_EQ(list.CurrentVerdict().text, alkohol::kNotAssumed) << "31 answers need 4 signs";
+    list.SetTick(14, true); // no such item
+    EXPECT_EQ(list.TickedCount(), 3);
+}
+
+TEST(Alkohol, EachItemShowsTheBlockOfItsFamily) {
+    const std::pair<int, const char*> cases[] = {
+        {1, "Orális jegyek:"}, {4, "Orális jegyek:"},     {6, "Uretrális jegyek:"},  {7, "Analitás:"},
+        {9, "Szexuális zavar:"}, {12, "Cirkuláris jegyek:"}, {13, "Parkinzonizmus:"},
+    };
+    for (auto [item, heading] : cases) {
+        EXPECT_EQ(alkohol::BlockOfItem(item).lines.front(), heading) << item;
+    }
+    EXPECT_EQ(alkohol::Items()[12], "13. Merevség.");
+    EXPECT_EQ(alkohol::ShortProtocolNote().front(), "Az 1-10 válaszos jkv-ben egy jegy mellé a VI. ");
+}
+
+TEST(KiegInf, FlagsReadAsTicksAndWrittenBackAsOneOrZero) {
+    Protocol protocol;
+    protocol.counts.Set(481, 2);
+    protocol.counts.Set(497, 1);
+    auto ticks = kieginf::TicksFromFlags(protocol);
+    EXPECT_TRUE(ticks[1]) << "a flag of 2 is ticked when the window opens";
+    EXPECT_TRUE(ticks[17]);
+    EXPECT_FALSE(ticks[0]);
+    EXPECT_FALSE(kieginf::TicksAfterLoad(protocol)[1]) << "a load ticks only a flag of exactly 1";
+
+    ticks[5] = true;
+    kieginf::WriteFlags(protocol, ticks);
+    EXPECT_EQ(protocol.counts[481], 1);
+    EXPECT_EQ(protocol.counts[485], 1);
+    EXPECT_EQ(protocol.counts[497], 1);
+    EXPECT_EQ(protocol.counts[480], 0);
+}
+
+} // namespace
+} // namespace quelvarin
