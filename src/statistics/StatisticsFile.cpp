@@ -13,14 +13,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The first field of each line of the raw file, in Windows-1250.
+// The first field of each line of a file's raw bytes, in Windows-1250; stops when `visit`
+// says so.
 template <typename Visit>
-bool ForEachFirstField(const fs::path& file, Visit visit) {
-    auto bytes = ReadFileBytes(file);
-    if (!bytes) {
-        return false;
-    }
-    std::string_view text = *bytes;
+void ForEachFirstField(std::string_view text, Visit visit) {
     std::size_t start = 0;
     while (start < text.size()) {
         auto end = text.find('\n', start);
@@ -29,14 +25,13 @@ bool ForEachFirstField(const fs::path& file, Visit visit) {
             line.remove_suffix(1);
         }
         if (visit(line.substr(0, line.find('\t')))) {
-            return true;
+            return;
         }
         if (end == std::string_view::npos) {
             break;
         }
         start = end + 1;
     }
-    return true;
 }
 
 std::string Lower(std::string_view text) {
@@ -50,23 +45,31 @@ std::string Lower(std::string_view text) {
 } // namespace
 
 std::optional<bool> CodePresentInFile(const fs::path& file, std::string_view code) {
-    auto encoded = EncodeCp1250(code);
-    bool found = false;
-    if (!ForEachFirstField(file, [&](std::string_view first) { return found = first == encoded; })) {
+    auto bytes = ReadFileBytes(file);
+    if (!bytes) {
         return std::nullopt;
     }
+    auto encoded = EncodeCp1250(code);
+    bool found = false;
+    ForEachFirstField(*bytes, [&](std::string_view first) { return found = first == encoded; });
     return found;
 }
 
-std::optional<std::vector<std::string>> CodesInFile(const fs::path& file) {
+std::vector<std::string> CodesInText(std::string_view bytes) {
     std::vector<std::string> codes;
-    if (!ForEachFirstField(file, [&](std::string_view first) {
-            codes.push_back(DecodeCp1250(first));
-            return false;
-        })) {
+    ForEachFirstField(bytes, [&](std::string_view first) {
+        codes.push_back(DecodeCp1250(first));
+        return false;
+    });
+    return codes;
+}
+
+std::optional<std::vector<std::string>> CodesInFile(const fs::path& file) {
+    auto bytes = ReadFileBytes(file);
+    if (!bytes) {
         return std::nullopt;
     }
-    return codes;
+    return CodesInText(*bytes);
 }
 
 bool AppendRow(const fs::path& file, std::string_view row) {

@@ -17,6 +17,8 @@ std::optional<bool> CodePresentInFile(const std::filesystem::path& file, std::st
 // The codes of every line of a file (its first fields), for a batch that skips protocols
 // already in its target without reading the target again for each.
 std::optional<std::vector<std::string>> CodesInFile(const std::filesystem::path& file);
+// The same from the file's bytes: the first field of every line, the header's "Kod" included.
+std::vector<std::string> CodesInText(std::string_view bytes);
 
 // Appends a protocol's row to a statistics file; a missing file is created with the header.
 bool AppendRow(const std::filesystem::path& file, std::string_view row);
