@@ -60,6 +60,12 @@ const std::vector<GroupBlock>& GroupBlocks() {
     return blocks;
 }
 
+// A row of one figure per person.
+struct IndexRow {
+    std::string_view label;
+    int (*value)(const PersonTally&);
+};
+
 // Table 2: the figures by behaviour; bold rows carry summation pictures.
 struct FigureRow {
     std::string_view label; // "{S}" stands for a summation picture
@@ -85,10 +91,6 @@ const std::vector<FigureRow>& FigureRows() {
     };
     return rows;
 }
-struct IndexRow {
-    std::string_view label;
-    int (*value)(const PersonTally&);
-};
 const std::vector<IndexRow>& IndexRows() {
     using T = const PersonTally&;
     static const std::vector<IndexRow> rows = {
@@ -182,20 +184,17 @@ Lines SignTable(const std::array<PersonTally, 2>& persons) {
             out.push_back("</TR>");
         }
     }
-    struct Total {
-        std::string_view label;
-        int (PersonTally::*value)() const;
-    };
-    const Total totals[] = {{"Kooperatív", &PersonTally::Cooperative},
-                            {"Akadályozó", &PersonTally::Obstructive},
-                            {"Nonkooperatív", &PersonTally::NonCooperative},
-                            {"Interakció", &PersonTally::Total}};
+    using T = const PersonTally&;
+    const IndexRow totals[] = {{"Kooperatív", [](T p) { return p.Cooperative(); }},
+                               {"Akadályozó", [](T p) { return p.Obstructive(); }},
+                               {"Nonkooperatív", [](T p) { return p.NonCooperative(); }},
+                               {"Interakció", [](T p) { return p.Total(); }}};
     for (std::size_t i = 0; i < std::size(totals); ++i) {
         out.push_back(i == 0 ? "<TR><TD ROWSPAN=\"" + std::to_string(std::size(totals)) + "\"></TD>"
                              : std::string("<TR>"));
         out.push_back(Cell(std::string(kSummation) + Html(totals[i].label)));
         for (const auto& person : persons) {
-            out.push_back(Cell((person.*totals[i].value)()));
+            out.push_back(Cell(totals[i].value(person)));
         }
         out.push_back("</TR>");
     }
