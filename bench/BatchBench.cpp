@@ -146,7 +146,24 @@ long PeakRssKb() {
     return usage.ru_maxrss;
 }
 
-void ReportAgainstCat(benchmark::State& state, const Archive& archive, double cat, double total, long rssBefore) {
+// Times `run` over the archive of state.range(0) files, `prepare` untimed before each run, and
+// reports it against cat. `run` says whether every file gave its row.
+void TimeAgainstCat(benchmark::State& state, const std::function<void()>& prepare,
+                    const std::function<bool(const Archive&)>& run) {
+    const auto& archive = ArchiveOf(static_cast<int>(state.range(0)));
+    double cat = CatSeconds(archive);
+    long rssBefore = PeakRssKb();
+    double total = 0;
+    for (auto _ : state) {
+        prepare();
+        bool complete = true;
+        double seconds = Seconds([&] { complete = run(archive); });
+        if (!complete) {
+            state.SkipWithError("rows were lost");
+        }
+        state.SetIterationTime(seconds);
+        total += seconds;
+    }
     double mean = total / static_cast<double>(state.iterations());
     state.counters["x_cat"] = mean / cat;
     state.counters["cat_ms"] = cat * 1e3;
@@ -155,47 +172,21 @@ void ReportAgainstCat(benchmark::State& state, const Archive& archive, double ca
 }
 
 void BM_SummaryExport(benchmark::State& state) {
-    const auto& archive = ArchiveOf(static_cast<int>(state.range(0)));
-    double cat = CatSeconds(archive);
     auto out = fs::temp_directory_path() / "quelvarin-bench-sum_stat.txt";
-    long rssBefore = PeakRssKb();
-    double total = 0;
-    for (auto _ : state) {
-        double seconds = Seconds([&] {
-            AtomicFileWriter writer(out);
-            auto report = statistics::ExportSummary(archive.files, [&](std::string_view bytes) {
-                return writer.Write(bytes);
-            });
-            if (report.rows != archive.files.size() || !writer.Commit()) {
-                state.SkipWithError("the export lost rows");
-            }
-        });
-        state.SetIterationTime(seconds);
-        total += seconds;
-    }
-    ReportAgainstCat(state, archive, cat, total, rssBefore);
+    TimeAgainstCat(state, [] {}, [&](const Archive& archive) {
+        AtomicFileWriter writer(out);
+        auto report = statistics::ExportSummary(archive.files, [&](std::string_view bytes) { return writer.Write(bytes); });
+        return writer.Commit() && report.rows == archive.files.size();
+    });
     fs::remove(out);
 }
 BENCHMARK(BM_SummaryExport)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
 
 void BM_BatchAttach(benchmark::State& state) {
-    const auto& archive = ArchiveOf(static_cast<int>(state.range(0)));
-    double cat = CatSeconds(archive);
     auto target = fs::temp_directory_path() / "quelvarin-bench-kutatas.dat";
-    long rssBefore = PeakRssKb();
-    double total = 0;
-    for (auto _ : state) {
-        fs::remove(target);
-        double seconds = Seconds([&] {
-            auto report = statistics::AttachFiles(target, archive.files, true);
-            if (report.rows != archive.files.size()) {
-                state.SkipWithError("the attach lost rows");
-            }
-        });
-        state.SetIterationTime(seconds);
-        total += seconds;
-    }
-    ReportAgainstCat(state, archive, cat, total, rssBefore);
+    TimeAgainstCat(state, [&] { fs::remove(target); }, [&](const Archive& archive) {
+        return statistics::AttachFiles(target, archive.files, true).rows == archive.files.size();
+    });
     fs::remove(target);
 }
 BENCHMARK(BM_BatchAttach)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);

@@ -79,6 +79,31 @@ void Report(const Progress& progress, std::size_t done, std::size_t total) {
     }
 }
 
+// Reads the files in order and adds the row of each one the loader accepts; `rowOf` gives
+// none for a file it skips. False when the output stopped taking rows.
+template <typename RowOf>
+bool AddRows(const std::vector<fs::path>& files, const Progress& progress, BatchReport& report, Chunks& chunks,
+             RowOf rowOf) {
+    FileReader reader;
+    bool ok = true;
+    for (std::size_t i = 0; i < files.size() && ok; ++i) {
+        Report(progress, i, files.size());
+        const Protocol* protocol = reader.Read(files[i], report.notes);
+        if (!protocol) {
+            continue;
+        }
+        auto row = rowOf(*protocol, files[i]);
+        if (!row) {
+            continue;
+        }
+        ok = chunks.Add(*row);
+        ++report.rows;
+        report.last = files[i];
+    }
+    Report(progress, files.size(), files.size());
+    return ok;
+}
+
 } // namespace
 
 BatchReport AttachFiles(const fs::path& target, const std::vector<fs::path>& files, bool skipPresent,
@@ -105,26 +130,19 @@ BatchReport AttachFiles(const fs::path& target, const std::vector<fs::path>& fil
     };
     Chunks chunks(write);
     bool ok = exists || chunks.Add(StatisticsHeader());
-    FileReader reader;
-    for (std::size_t i = 0; i < files.size() && ok; ++i) {
-        Report(progress, i, files.size());
-        const Protocol* protocol = reader.Read(files[i], report.notes);
-        if (!protocol) {
-            continue;
-        }
-        const auto& code = protocol->personal.code;
-        if (skipPresent && !present.insert(code).second) {
-            report.notes.push_back({BatchNote::Kind::AlreadyPresent,
-                                    "már szerepel a célfájlban, kihagyva: " + files[i].string() + " (" + code + ")"});
-            continue;
-        }
-        ok = chunks.Add(StatisticsRow(*protocol));
-        ++report.rows;
-        report.last = files[i];
-    }
+    ok = ok && AddRows(files, progress, report, chunks,
+                       [&](const Protocol& protocol, const fs::path& file) -> std::optional<std::string> {
+                           const auto& code = protocol.personal.code;
+                           if (skipPresent && !present.insert(code).second) {
+                               report.notes.push_back({BatchNote::Kind::AlreadyPresent,
+                                                       "már szerepel a célfájlban, kihagyva: " + file.string() +
+                                                           " (" + code + ")"});
+                               return std::nullopt;
+                           }
+                           return StatisticsRow(protocol);
+                       });
     ok = chunks.Flush() && ok;
     ok = std::fclose(out) == 0 && ok;
-    Report(progress, files.size(), files.size());
     if (!ok) {
         report.failure = "A(z) „" + target.string() + "” állomány nem írható!!! A korábban írt sorok megmaradtak.";
     }
@@ -150,19 +168,11 @@ BatchReport ExportSummary(const std::vector<fs::path>& files, const std::functio
     BatchReport report;
     Chunks chunks(write);
     bool ok = chunks.Add(SummaryHeader());
-    FileReader reader;
-    for (std::size_t i = 0; i < files.size() && ok; ++i) {
-        Report(progress, i, files.size());
-        const Protocol* protocol = reader.Read(files[i], report.notes);
-        if (!protocol) {
-            continue;
-        }
-        ok = chunks.Add(SummaryRow(*protocol));
-        ++report.rows;
-        report.last = files[i];
-    }
+    ok = ok && AddRows(files, progress, report, chunks,
+                       [](const Protocol& protocol, const fs::path&) -> std::optional<std::string> {
+                           return SummaryRow(protocol);
+                       });
     ok = chunks.Flush() && ok;
-    Report(progress, files.size(), files.size());
     if (!ok) {
         report.failure = "Az összesítő nem írható!!!";
     }
