@@ -10,10 +10,9 @@ namespace quelvarin::interpretation {
 namespace {
 
 using test::Repeated;
+using test::Answers;
 using test::ScoredAnswer;
 using test::WithAnswers;
-
-std::vector<ScoredAnswer> Answers(std::initializer_list<ScoredAnswer> answers) { return answers; }
 
 Lines Interpret(const Protocol& protocol) {
     auto lines = BuildInterpretation(protocol);

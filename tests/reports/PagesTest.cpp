@@ -14,10 +14,9 @@ namespace quelvarin::reports {
 namespace {
 
 using test::Repeated;
+using test::Answers;
 using test::ScoredAnswer;
 using test::WithAnswers;
-
-std::vector<ScoredAnswer> Answers(std::initializer_list<ScoredAnswer> answers) { return answers; }
 
 SignHelpTexts HelpWith(SignCode code, std::string_view scoring, std::string_view interpretation) {
     std::string s, i;

@@ -8,10 +8,9 @@ namespace quelvarin::reports {
 namespace {
 
 using test::Repeated;
+using test::Answers;
 using test::ScoredAnswer;
 using test::WithAnswers;
-
-std::vector<ScoredAnswer> Answers(std::initializer_list<ScoredAnswer> answers) { return answers; }
 
 TEST(SheetScales, AnEmptyProtocol) {
     Protocol protocol;
