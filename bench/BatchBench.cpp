@@ -9,14 +9,13 @@
 #include "statistics/Batch.h"
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
-
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 namespace quelvarin {
@@ -173,23 +172,38 @@ void TimeAgainstCat(benchmark::State& state, const std::function<void()>& prepar
 
 void BM_SummaryExport(benchmark::State& state) {
     auto out = fs::temp_directory_path() / "quelvarin-bench-sum_stat.txt";
-    TimeAgainstCat(state, [] {}, [&](const Archive& archive) {
-        AtomicFileWriter writer(out);
-        auto report = statistics::ExportSummary(archive.files, [&](std::string_view bytes) { return writer.Write(bytes); });
-        return writer.Commit() && report.rows == archive.files.size();
-    });
+    TimeAgainstCat(
+        state, [] {},
+        [&](const Archive& archive) {
+            AtomicFileWriter writer(out);
+            auto report = statistics::ExportSummary(
+                archive.files, [&](std::string_view bytes) { return writer.Write(bytes); });
+            return writer.Commit() && report.rows == archive.files.size();
+        });
     fs::remove(out);
 }
-BENCHMARK(BM_SummaryExport)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(BM_SummaryExport)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(3);
 
 void BM_BatchAttach(benchmark::State& state) {
     auto target = fs::temp_directory_path() / "quelvarin-bench-kutatas.dat";
-    TimeAgainstCat(state, [&] { fs::remove(target); }, [&](const Archive& archive) {
-        return statistics::AttachFiles(target, archive.files, true).rows == archive.files.size();
-    });
+    TimeAgainstCat(
+        state, [&] { fs::remove(target); },
+        [&](const Archive& archive) {
+            return statistics::AttachFiles(target, archive.files, true).rows == archive.files.size();
+        });
     fs::remove(target);
 }
-BENCHMARK(BM_BatchAttach)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(BM_BatchAttach)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(3);
 
 } // namespace
 } // namespace quelvarin

@@ -26,6 +26,7 @@ struct SampleAnswer {
 };
 
 const std::vector<SampleAnswer>& SampleAnswers() {
+    // clang-format off
     static const std::vector<SampleAnswer> answers = {
         {1, {"Egy denevér, kiterjesztett szárnyakkal."}, {"G"}, {"F +"}, {"T"}, {"V-1"}, {}, "A", "Szorongás."},
         {1, {"Középen egy nőalak, felemelt kézzel,", "mintha integetne."}, {"D"}, {"B +"}, {"M"}, {}, {}, "A", "Semleges válaszok."},
@@ -51,6 +52,7 @@ const std::vector<SampleAnswer>& SampleAnswers() {
         {10, {"Az egész olyan, mint egy virágos kert tavasszal,", "minden színes és élő."}, {"G komb."}, {"FFb +"},
          {"Pfl.", "Táj"}, {"O+"}, {"Kombináció"}, "A", "Pozitív érzelmek."},
     };
+    // clang-format on
     return answers;
 }
 
@@ -87,8 +89,8 @@ std::string BuildSampleProtocol() {
     personal.education = "főiskola I-től";
 
     // Reaction and card times, card by card, as the stopwatch gave them.
-    const int times[10][4] = {{0, 6, 1, 45}, {0, 14, 2, 10}, {0, 9, 1, 30}, {0, 11, 1, 50}, {0, 4, 0, 55},
-                              {0, 12, 1, 40}, {0, 10, 1, 35}, {0, 18, 2, 5},  {0, 27, 2, 40}, {0, 15, 2, 20}};
+    const int times[10][4] = {{0, 6, 1, 45},  {0, 14, 2, 10}, {0, 9, 1, 30}, {0, 11, 1, 50}, {0, 4, 0, 55},
+                              {0, 12, 1, 40}, {0, 10, 1, 35}, {0, 18, 2, 5}, {0, 27, 2, 40}, {0, 15, 2, 20}};
     for (int card = 1; card <= 10; ++card) {
         const auto* t = times[card - 1];
         station.EditableProtocol().cardTime(card) = {t[0], t[1], t[2], t[3]};
@@ -116,7 +118,8 @@ std::string BuildSampleProtocol() {
             RequireEntered(station.ChooseContentsRow(name), name);
         }
         for (const auto& name : answer.frequencies) {
-            RequireEntered(name[0] == 'V' ? station.ChooseVulgarRow(name) : station.ChooseOriginalityRow(name), name);
+            RequireEntered(
+                name[0] == 'V' ? station.ChooseVulgarRow(name) : station.ChooseOriginalityRow(name), name);
         }
         for (const auto& name : answer.specialReactions) {
             RequireEntered(station.ChooseSpecialReactionRow(name), name);

@@ -4,11 +4,11 @@
 #include "interpretation/Interpretation.h"
 #include "model/ProtocolFile.h"
 #include "platform/AtomicFile.h"
+#include "platform/Clock.h"
 #include "platform/Cp1250.h"
+#include "platform/InstallPaths.h"
 #include "statistics/Batch.h"
 #include "statistics/StatisticsRow.h"
-#include "platform/Clock.h"
-#include "platform/InstallPaths.h"
 #include "workstation/Messages.h"
 #include "workstation/Workstation.h"
 
@@ -242,59 +242,85 @@ const std::map<std::string, Command, std::less<>>& Commands() {
               return session.Emit(invocation.output, interpretation::InterpretationBytes(*lines));
           },
           true}},
-        {"sheet", {1, [](Session& session, const Invocation& invocation) -> int {
-                       return session.EmitLines(invocation, [](Workstation& w) { return w.ExaminationSheetLines(); });
-                   }, true}},
-        {"page", {1, [](Session& session, const Invocation& invocation) -> int {
-                      return session.EmitLines(invocation, [](Workstation& w) { return w.ProtocolPageLines(); });
-                  }, true}},
-        {"glossary", {1, [](Session& session, const Invocation& invocation) -> int {
-                          return session.EmitLines(invocation, [](Workstation& w) { return w.BuildGlossary(); });
-                      }, true}},
-        {"help-pages", {0, [](Session& session, const Invocation&) -> int {
-                            return session.Station().RegenerateHelpPages() ? kExitDone : kExitRejected;
-                        }}},
-        {"stat-header", {0, [](Session& session, const Invocation& invocation) -> int {
-                             return session.Emit(invocation.output, EncodeCp1250(statistics::StatisticsHeader()));
-                         }, true}},
-        {"stat-row", {1, [](Session& session, const Invocation& invocation) -> int {
-                          // One row per file in argument order; a rejected file is named and skipped.
-                          std::string rows;
-                          bool rejected = false;
-                          for (const auto& file : invocation.operands) {
-                              if (session.Load(file)) {
-                                  rows += statistics::StatisticsRow(session.Station().CurrentProtocol());
-                              } else {
-                                  rejected = true;
-                              }
-                          }
-                          int status = session.Emit(invocation.output, EncodeCp1250(rows));
-                          return status != kExitDone ? status : rejected ? kExitRejected : kExitDone;
-                      }, true, true}},
-        {"stat-attach", {2, [](Session& session, const Invocation& invocation) -> int {
-                             auto files = Paths(invocation.operands, 1);
-                             auto report = statistics::AttachFiles(invocation.operands[0], files, true,
-                                                                   ProgressOn(session.Err(), files.size()));
-                             return FinishBatch(session, report, true);
-                         }, false, true}},
-        {"summary", {1, [](Session& session, const Invocation& invocation) -> int {
-                         auto files = statistics::ProtocolFilesOf(invocation.operands[0]);
-                         auto progress = ProgressOn(session.Err(), files.size());
-                         if (!invocation.output) {
-                             auto report = statistics::ExportSummary(files, [&session](std::string_view bytes) {
-                                 session.Out() << bytes;
-                                 return static_cast<bool>(session.Out());
-                             }, progress);
-                             return FinishBatch(session, report, true);
-                         }
-                         AtomicFileWriter out(*invocation.output);
-                         auto report = statistics::ExportSummary(
-                             files, [&out](std::string_view bytes) { return out.Write(bytes); }, progress);
-                         if (!report.failure && !out.Commit()) {
-                             report.failure = *invocation.output + ": az állomány nem írható.";
-                         }
-                         return FinishBatch(session, report, true);
-                     }, true}},
+        {"sheet",
+         {1,
+          [](Session& session, const Invocation& invocation) -> int {
+              return session.EmitLines(invocation, [](Workstation& w) { return w.ExaminationSheetLines(); });
+          },
+          true}},
+        {"page",
+         {1,
+          [](Session& session, const Invocation& invocation) -> int {
+              return session.EmitLines(invocation, [](Workstation& w) { return w.ProtocolPageLines(); });
+          },
+          true}},
+        {"glossary",
+         {1,
+          [](Session& session, const Invocation& invocation) -> int {
+              return session.EmitLines(invocation, [](Workstation& w) { return w.BuildGlossary(); });
+          },
+          true}},
+        {"help-pages",
+         {0,
+          [](Session& session, const Invocation&) -> int {
+              return session.Station().RegenerateHelpPages() ? kExitDone : kExitRejected;
+          }}},
+        {"stat-header",
+         {0,
+          [](Session& session, const Invocation& invocation) -> int {
+              return session.Emit(invocation.output, EncodeCp1250(statistics::StatisticsHeader()));
+          },
+          true}},
+        {"stat-row",
+         {1,
+          [](Session& session, const Invocation& invocation) -> int {
+              // One row per file in argument order; a rejected file is named and skipped.
+              std::string rows;
+              bool rejected = false;
+              for (const auto& file : invocation.operands) {
+                  if (session.Load(file)) {
+                      rows += statistics::StatisticsRow(session.Station().CurrentProtocol());
+                  } else {
+                      rejected = true;
+                  }
+              }
+              int status = session.Emit(invocation.output, EncodeCp1250(rows));
+              return status != kExitDone ? status : rejected ? kExitRejected : kExitDone;
+          },
+          true, true}},
+        {"stat-attach",
+         {2,
+          [](Session& session, const Invocation& invocation) -> int {
+              auto files = Paths(invocation.operands, 1);
+              auto report = statistics::AttachFiles(invocation.operands[0], files, true,
+                                                    ProgressOn(session.Err(), files.size()));
+              return FinishBatch(session, report, true);
+          },
+          false, true}},
+        {"summary",
+         {1,
+          [](Session& session, const Invocation& invocation) -> int {
+              auto files = statistics::ProtocolFilesOf(invocation.operands[0]);
+              auto progress = ProgressOn(session.Err(), files.size());
+              if (!invocation.output) {
+                  auto report = statistics::ExportSummary(
+                      files,
+                      [&session](std::string_view bytes) {
+                          session.Out() << bytes;
+                          return static_cast<bool>(session.Out());
+                      },
+                      progress);
+                  return FinishBatch(session, report, true);
+              }
+              AtomicFileWriter out(*invocation.output);
+              auto report = statistics::ExportSummary(
+                  files, [&out](std::string_view bytes) { return out.Write(bytes); }, progress);
+              if (!report.failure && !out.Commit()) {
+                  report.failure = *invocation.output + ": az állomány nem írható.";
+              }
+              return FinishBatch(session, report, true);
+          },
+          true}},
     };
     return commands;
 }
@@ -310,7 +336,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     auto it = Commands().find(invocation->command);
     auto operands = invocation->operands.size();
     if (it == Commands().end() ||
-        (it->second.moreOperands ? operands < it->second.operandCount : operands != it->second.operandCount) ||
+        (it->second.moreOperands ? operands < it->second.operandCount
+                                 : operands != it->second.operandCount) ||
         (invocation->output && !it->second.takesOutput)) {
         if (it == Commands().end()) {
             err << "Ismeretlen parancs: " << invocation->command << '\n';

@@ -10,7 +10,7 @@ namespace quelvarin {
 enum ExitStatus : int {
     kExitDone = 0,
     kExitUsage = 1,
-    kExitRejected = 2,      // an input file rejected or unreadable, or an output not writable
+    kExitRejected = 2, // an input file rejected or unreadable, or an output not writable
     kExitNothingToWrite = 3,
 };
 

@@ -18,7 +18,8 @@ namespace {
 std::string IntegerObject(const std::vector<std::pair<std::string_view, int>>& members) {
     std::string object = "{";
     for (std::size_t i = 0; i < members.size(); ++i) {
-        object += (i ? ", " : "") + JsonObjectWriter::Quote(members[i].first) + ": " + std::to_string(members[i].second);
+        object += (i ? ", " : "") + JsonObjectWriter::Quote(members[i].first) + ": " +
+                  std::to_string(members[i].second);
     }
     return object + "}";
 }

@@ -42,11 +42,17 @@ void JsonObjectWriter::Member(std::string_view key, std::string value) {
     m_members.push_back(Quote(key) + ": " + std::move(value));
 }
 
-void JsonObjectWriter::Add(std::string_view key, std::string_view value) { Member(key, Quote(value)); }
+void JsonObjectWriter::Add(std::string_view key, std::string_view value) {
+    Member(key, Quote(value));
+}
 
-void JsonObjectWriter::Add(std::string_view key, long long value) { Member(key, std::to_string(value)); }
+void JsonObjectWriter::Add(std::string_view key, long long value) {
+    Member(key, std::to_string(value));
+}
 
-void JsonObjectWriter::Add(std::string_view key, bool value) { Member(key, value ? "true" : "false"); }
+void JsonObjectWriter::Add(std::string_view key, bool value) {
+    Member(key, value ? "true" : "false");
+}
 
 void JsonObjectWriter::Add(std::string_view key, const std::vector<long long>& values) {
     std::string array = "[";
@@ -64,7 +70,9 @@ void JsonObjectWriter::Add(std::string_view key, const std::vector<std::string>&
     Member(key, array + "]");
 }
 
-void JsonObjectWriter::AddRaw(std::string_view key, std::string_view json) { Member(key, std::string(json)); }
+void JsonObjectWriter::AddRaw(std::string_view key, std::string_view json) {
+    Member(key, std::string(json));
+}
 
 std::string JsonObjectWriter::Finish() const {
     std::string out = "{\n";

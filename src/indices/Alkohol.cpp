@@ -40,18 +40,22 @@ const std::array<std::string_view, kItemCount>& Items() {
 
 const std::vector<ExplanationBlock>& ExplanationBlocks() {
     static const std::vector<ExplanationBlock> blocks = {
-        {1, 4,
+        {1,
+         4,
          {"Orális jegyek:", "1. Elsődleges: harapás, köpködés", "   szopás, női mellek.",
           "2. Parazitizmus: élősdiség, hernyó,", "   megrágott levél, szívóberendezéssel",
           "   ellátott állat, csáp, vámpír.", "3. Kapaszkodás verbalizálása.", "4. Virág."}},
-        {5, 6,
+        {5,
+         6,
          {"Uretrális jegyek:", "5. Elsődleges: vizelési funkció vagy szerv,", "    vizet fröcskölnek.",
           "6. Eldolgozott forma: vízben úszó vagy", "    ázó élőlény, \"díszes\" vagy másként",
           "    kidolgozott szökőkút, forrás."}},
-        {7, 7,
+        {7,
+         7,
          {"Analitás:", "7. Elsődleges: Anus, podex, exkréció.", "    Eldolgozott formában: pénz, féldrágakő,",
           "    patkánybőr."}},
-        {8, 10,
+        {8,
+         10,
          {"Szexuális zavar:", "8. VI. táblán anus, csáp, saját szexus.", "9. VI. táblán Versagen.",
           "10. VI. táblán halálfej, vipera."}},
         {11, 12, {"Cirkuláris jegyek:", "11. Bohóc.", "12. Színhívás."}},
@@ -62,16 +66,19 @@ const std::vector<ExplanationBlock>& ExplanationBlocks() {
 
 const ExplanationBlock& BlockOfItem(int item) {
     const auto& blocks = ExplanationBlocks();
-    auto found = std::find_if(blocks.begin(), blocks.end(),
-                              [item](const ExplanationBlock& b) { return item >= b.firstItem && item <= b.lastItem; });
+    auto found = std::find_if(blocks.begin(), blocks.end(), [item](const ExplanationBlock& b) {
+        return item >= b.firstItem && item <= b.lastItem;
+    });
     return found != blocks.end() ? *found : blocks.front();
 }
 
 const std::vector<std::string_view>& ShortProtocolNote() {
     // Trailing blanks are part of the lines.
     static const std::vector<std::string_view> note = {
-        "Az 1-10 válaszos jkv-ben egy jegy mellé a VI. ",     "táblán valamilyen negatív reakció jelenléte ",
-        "szükséges (kígyó, leértékelő, elutasító ",           "megjegyzés stb.) és orális jellegű vagy defekt ",
+        "Az 1-10 válaszos jkv-ben egy jegy mellé a VI. ",
+        "táblán valamilyen negatív reakció jelenléte ",
+        "szükséges (kígyó, leértékelő, elutasító ",
+        "megjegyzés stb.) és orális jellegű vagy defekt ",
         "válasznak is kell lennie.",
     };
     return note;
@@ -93,7 +100,9 @@ Verdict Judge(int ticked, int required) {
     return {kNotAssumed, false};
 }
 
-void Checklist::Open(int effectiveAnswers) { m_effectiveAnswers = effectiveAnswers; }
+void Checklist::Open(int effectiveAnswers) {
+    m_effectiveAnswers = effectiveAnswers;
+}
 
 void Checklist::SetTick(int item, bool ticked) {
     if (item < 1 || item > static_cast<int>(kItemCount)) {
@@ -103,6 +112,8 @@ void Checklist::SetTick(int item, bool ticked) {
     m_verdict = Judge(TickedCount(), Required());
 }
 
-int Checklist::TickedCount() const { return static_cast<int>(std::count(m_ticks.begin(), m_ticks.end(), true)); }
+int Checklist::TickedCount() const {
+    return static_cast<int>(std::count(m_ticks.begin(), m_ticks.end(), true));
+}
 
 } // namespace quelvarin::alkohol

@@ -13,13 +13,13 @@ const std::vector<Category>& Categories() {
          {"Agresszió.", "Ellenséges érzések, szadisztikus késztetések, támadó cselekvések",
           "(harapás, felfalás), negatív jelzők, pejoratív megnevezések.",
           "Közvetlen agresszió: veszekedés, harc, fegyverek, atomrobbanás,",
-          "vadállatok, karmok; agressziót sejtető cselekvések",
-          "(szétvágott, széttépett)."}},
+          "vadállatok, karmok; agressziót sejtető cselekvések", "(szétvágott, széttépett)."}},
         {"Szorongás",
          {"Szorongás.", "Félelem, depresszió, halál, menekülés, fenyegető állatok",
           "vagy emberek, fenyegető természeti jelenségek, kettős lények;",
           "pók, kígyó, polip akkor is, ha vulgáris válasz; felhő, sár, piszok."}},
-        {"Testiség", {"Testiség.", "A testtel kapcsolatos érzések és utalások:", "anatómiai és szexuális tartalmak."}},
+        {"Testiség",
+         {"Testiség.", "A testtel kapcsolatos érzések és utalások:", "anatómiai és szexuális tartalmak."}},
         {"Függőség",
          {"Függőség, kiszolgáltatottság.", "Magzati helyzet, kapaszkodás, biztonságkeresés,",
           "vallás, Isten, földi hatalmak (szakrális tárgyak, korona, jogar), ház."}},
@@ -55,8 +55,9 @@ std::array<int, kEvaluatedCount> Evaluate(const Protocol& protocol) {
     int answers = ComputeAnswerCounts(protocol).total;
     const auto& evaluated = EvaluatedCategories();
     for (std::size_t i = 0; i < evaluated.size(); ++i) {
-        auto count = std::count_if(protocol.answers.begin(), protocol.answers.end(),
-                                   [&](const Answer& answer) { return answer.transference == evaluated[i].code; });
+        auto count =
+            std::count_if(protocol.answers.begin(), protocol.answers.end(),
+                          [&](const Answer& answer) { return answer.transference == evaluated[i].code; });
         percents[i] = static_cast<int>(RoundedPercent(count, answers));
     }
     return percents;

@@ -11,7 +11,9 @@ namespace quelvarin::kieginf {
 inline constexpr std::size_t kItemCount = 18;
 using Ticks = std::array<bool, kItemCount>;
 
-inline SignCode CodeOfItem(std::size_t item) { return static_cast<SignCode>(codes::kFirstSupplementary + item); }
+inline SignCode CodeOfItem(std::size_t item) {
+    return static_cast<SignCode>(codes::kFirstSupplementary + item);
+}
 
 // Opening the window from the menu: an item is ticked when its flag is not 0.
 Ticks TicksFromFlags(const Protocol& protocol);

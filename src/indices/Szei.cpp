@@ -14,7 +14,8 @@ const ConclusionBand kConclusions[] = {
     {[](double m) { return m > 0.5; }, "inkább neurotikus folyamatnak tekinthetők."},
     {[](double m) { return m >= 1; }, "a nagy valószínűséggel meglévő neurotikus hátteret bizonyítják."},
     {[](double m) { return m <= 0.5; }, "inkább pszichopátiás folyamatra vezethetők vissza."},
-    {[](double m) { return m <= 0; }, "a nagy valószínűséggel meglévő pszichopátiás személyiségfejlődésre utalnak."},
+    {[](double m) { return m <= 0; },
+     "a nagy valószínűséggel meglévő pszichopátiás személyiségfejlődésre utalnak."},
 };
 
 } // namespace
@@ -22,21 +23,34 @@ const ConclusionBand kConclusions[] = {
 const std::vector<Category>& Categories() {
     // Trailing blanks inside the description lines are part of the texts.
     static const std::vector<Category> categories = {
-        {"A", 0, "Nincs megragadható szimbolikus tartalom (0 pont)",
-         {"SZEI-A: ", "A válasznak nincs megragadható szimbolikus ", "tartalma, vagy jelképes tartalma bizonytalan. ",
-          "Többnyire sablon, vulger válaszok, pl. denevér,", "lepke, pók, illatok, festmény, légy, faág stb."}},
-        {"E", -2, "Elsődleges szexuális vagy agresszív tartalom (-2 pont)",
-         {"SZEI-E: ", "Elsődlegesen szexuális vagy agresszív tartalmú ", "válasz, pl. nemiszerv, anus, véres testrészek, ",
-          "szétvágott állat, oszló hús stb."}},
-        {"D", -1, "Eltávolodott, áttételes válasz (-1 pont)",
-         {"SZEI-D:", "Az eredeti tartalomtól egy fokkal eltávolodott, ", "áttételes válasz, pl. alsótest, mell, medence, ",
-          "meztelen alak, verekedés, veszekedés, ", "vulkánkitörés, tűz, füst."}},
-        {"C", 1, "Áttett és megszelidített tartalom (+1 pont)",
+        {"A",
+         0,
+         "Nincs megragadható szimbolikus tartalom (0 pont)",
+         {"SZEI-A: ", "A válasznak nincs megragadható szimbolikus ",
+          "tartalma, vagy jelképes tartalma bizonytalan. ", "Többnyire sablon, vulger válaszok, pl. denevér,",
+          "lepke, pók, illatok, festmény, légy, faág stb."}},
+        {"E",
+         -2,
+         "Elsődleges szexuális vagy agresszív tartalom (-2 pont)",
+         {"SZEI-E: ", "Elsődlegesen szexuális vagy agresszív tartalmú ",
+          "válasz, pl. nemiszerv, anus, véres testrészek, ", "szétvágott állat, oszló hús stb."}},
+        {"D",
+         -1,
+         "Eltávolodott, áttételes válasz (-1 pont)",
+         {"SZEI-D:", "Az eredeti tartalomtól egy fokkal eltávolodott, ",
+          "áttételes válasz, pl. alsótest, mell, medence, ", "meztelen alak, verekedés, veszekedés, ",
+          "vulkánkitörés, tűz, füst."}},
+        {"C",
+         1,
+         "Áttett és megszelidített tartalom (+1 pont)",
          {"SZEI-C: ", "Áttett és megszelidített tartalmak, pl. száj, melltartó,",
           "összeérő fejek, csókolózó mackók, macskaköröm, ", "fog, bomba, nyílhegy, atomfelhő, tüzijáték."}},
-        {"B", 2, "Szexuális és agresszív hátterű szimbolikus válasz (+2 pont)",
-         {"SZEI-B:", "Szexuális és agresszív hátterű szimbolikus ", "válasz, pl. vázában egy ág, elefántormány, ",
-          "hegycsúcs, vízcsepp, öböl, barlang, tank, ", "tigris, haláltánc, farkasszemet néző emberek."}},
+        {"B",
+         2,
+         "Szexuális és agresszív hátterű szimbolikus válasz (+2 pont)",
+         {"SZEI-B:", "Szexuális és agresszív hátterű szimbolikus ",
+          "válasz, pl. vázában egy ág, elefántormány, ", "hegycsúcs, vízcsepp, öböl, barlang, tank, ",
+          "tigris, haláltánc, farkasszemet néző emberek."}},
     };
     return categories;
 }
@@ -93,6 +107,8 @@ std::string_view CodeOfTab(std::optional<int> tab) {
     return categories[static_cast<std::size_t>(*tab)].code;
 }
 
-std::string MeanText(double mean) { return FormatFixed(mean, 1, 4); }
+std::string MeanText(double mean) {
+    return FormatFixed(mean, 1, 4);
+}
 
 } // namespace quelvarin::szei

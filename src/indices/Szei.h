@@ -18,7 +18,7 @@ inline constexpr std::string_view kUncoded = "?";
 struct Category {
     std::string_view code;
     int weight;
-    std::string_view evaluationLabel; // the evaluation window's label of its count
+    std::string_view evaluationLabel;          // the evaluation window's label of its count
     std::vector<std::string_view> description; // heading first
 };
 const std::vector<Category>& Categories(); // A, E, D, C, B
@@ -38,7 +38,9 @@ Evaluation Evaluate(const Protocol& protocol);
 // is no category, and `current` unchanged for "?".
 std::optional<int> TabAfterClick(std::string_view code, std::optional<int> current);
 // A click on an uncoded row opens the coding window modally.
-inline bool ClickOpensModally(std::string_view code) { return code == kUncoded; }
+inline bool ClickOpensModally(std::string_view code) {
+    return code == kUncoded;
+}
 // The code "jelöld !" stores for a tab; "" for no tab ("jelöld !" is disabled then).
 std::string_view CodeOfTab(std::optional<int> tab);
 std::string_view Conclusion(double mean);

@@ -7,17 +7,17 @@ namespace quelvarin::szenzipara {
 namespace {
 
 constexpr Category kCategories[] = {
-    {"Szem-tartalmak", {356}, 81},                                    // Szem
-    {"Gyanakvások", {154}, 59},                                       // Gyanakvó reakció
-    {"Tartalmatlanítások", {396}, 21},                                // Amorf
-    {"Percepciós jellemzők", {402, 160}, 22},                         // Dd, Hasonlósági illúzió
-    {"Indulattalanítás-veszélytelenítés", {142, 131}, 26},            // Élettelenítés, Dereizálás
-    {"Rejtőzködések", {349, 362, 375, 388}, 15},                      // Ruha, Álarc I, II, III
-    {"Tulajdonítások", {180}, 25},                                    // Intenció
-    {"Jelentésadást kísérő bagatellizálások", {212}, 25},             // Obj. Kritika
-    {"Szimmetria hangsúlyozások", {229}, 7},                          // Szimmetria
-    {"Jelentésadás nélküli bagatellizálások", {128}, -46},            // Bagatellizálás
-    {"Veszély-projekciók", {264}, -30},                               // Veszély-projekció
+    {"Szem-tartalmak", {356}, 81},                         // Szem
+    {"Gyanakvások", {154}, 59},                            // Gyanakvó reakció
+    {"Tartalmatlanítások", {396}, 21},                     // Amorf
+    {"Percepciós jellemzők", {402, 160}, 22},              // Dd, Hasonlósági illúzió
+    {"Indulattalanítás-veszélytelenítés", {142, 131}, 26}, // Élettelenítés, Dereizálás
+    {"Rejtőzködések", {349, 362, 375, 388}, 15},           // Ruha, Álarc I, II, III
+    {"Tulajdonítások", {180}, 25},                         // Intenció
+    {"Jelentésadást kísérő bagatellizálások", {212}, 25},  // Obj. Kritika
+    {"Szimmetria hangsúlyozások", {229}, 7},               // Szimmetria
+    {"Jelentésadás nélküli bagatellizálások", {128}, -46}, // Bagatellizálás
+    {"Veszély-projekciók", {264}, -30},                    // Veszély-projekció
 };
 static_assert(std::size(kCategories) == kCategoryCount);
 
@@ -28,19 +28,24 @@ struct ZoneBand {
     ZoneInfo texts;
 };
 constexpr ZoneBand kZones[] = {
-    {136, Zone::Healthy,
+    {136,
+     Zone::Healthy,
      {"Indikált diagnózis: egészséges, adekvációs esély: 100%.", "Alternatív diagnózis: nincs."}},
-    {236, Zone::NonPsychoticParanoid,
+    {236,
+     Zone::NonPsychoticParanoid,
      {"Indikált diagnózis: nem pszichotikus paranoid, adekv. esély: 64%.",
       "Alternatív diagnózis: egészséges (12%), pszich. paranoid (24%)."}},
-    {1LL << 62, Zone::PsychoticParanoid,
+    {1LL << 62,
+     Zone::PsychoticParanoid,
      {"Indikált diagnózis: pszichotikus paranoid, adekv. esély: 94%.",
       "Alternatív diagnózis: nem pszichotikus paranoid (6%)."}},
 };
 
 } // namespace
 
-std::span<const Category> Categories() { return kCategories; }
+std::span<const Category> Categories() {
+    return kCategories;
+}
 
 ZoneInfo ZoneTexts(Zone zone) {
     for (const auto& band : kZones) {
@@ -84,7 +89,8 @@ std::optional<Result> Compute(const Protocol& protocol) {
 void StoreFigures(Protocol& protocol, const Result& result) {
     protocol.counts.Set(codes::kFirstSensitivityParanoia, SymbolCounts::Saturate(result.answers));
     for (std::size_t i = 0; i < kCategoryCount; ++i) {
-        protocol.counts.Set(static_cast<SignCode>(codes::kFirstSensitivityParanoia + 1 + i), SymbolCounts::Saturate(result.frequencies[i]));
+        protocol.counts.Set(static_cast<SignCode>(codes::kFirstSensitivityParanoia + 1 + i),
+                            SymbolCounts::Saturate(result.frequencies[i]));
     }
 }
 

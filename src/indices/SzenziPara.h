@@ -36,8 +36,8 @@ struct Result {
     int answers = 0; // N, the effective answers
     std::array<int, kCategoryCount> frequencies{};
     std::array<int, kCategoryCount> products{};
-    int sum = 0;        // S
-    double index = 0;   // ((S / N) + 10) * 10 - N
+    int sum = 0;      // S
+    double index = 0; // ((S / N) + 10) * 10 - N
     long long rounded = 0;
     Zone zone = Zone::Healthy;
 };
@@ -51,9 +51,9 @@ void StoreFigures(Protocol& protocol, const Result& result);
 
 // What the window and the examination sheet show after the last computation.
 struct Standing {
-    long long index = 0;       // rounded; 10000 without effective answers
-    std::optional<Zone> zone;  // the highlighted zone, none without effective answers
-    std::string indicated;     // the diagnosis texts of the last computation that had answers
+    long long index = 0;      // rounded; 10000 without effective answers
+    std::optional<Zone> zone; // the highlighted zone, none without effective answers
+    std::string indicated;    // the diagnosis texts of the last computation that had answers
     std::string alternative;
     std::optional<Result> figures;
 };

@@ -62,7 +62,9 @@ int PercentOf(const Protocol& protocol, SignCode first) {
 
 } // namespace
 
-std::span<const VulgarRow> VulgarRows() { return kVulgarRows; }
+std::span<const VulgarRow> VulgarRows() {
+    return kVulgarRows;
+}
 
 double SchoolCorrection(std::optional<int> schoolLevel) {
     if (!schoolLevel || *schoolLevel < 0 || *schoolLevel >= static_cast<int>(kSchoolCorrections.size())) {
@@ -80,7 +82,9 @@ double Score(const Protocol& protocol) {
     return score;
 }
 
-std::string ScoreText(double score) { return FormatFixed(score, 1, 4); }
+std::string ScoreText(double score) {
+    return FormatFixed(score, 1, 4);
+}
 
 std::string_view Rating(double score) {
     for (const auto& band : kRatings) {
@@ -103,10 +107,16 @@ bool RealityIndex(const Protocol& protocol, std::string_view selector, std::stri
     return false;
 }
 
-int VulgarPercent(const Protocol& protocol) { return PercentOf(protocol, codes::kV1); }
-int OriginalityPercent(const Protocol& protocol) { return PercentOf(protocol, codes::kOPlus); }
+int VulgarPercent(const Protocol& protocol) {
+    return PercentOf(protocol, codes::kV1);
+}
+int OriginalityPercent(const Protocol& protocol) {
+    return PercentOf(protocol, codes::kOPlus);
+}
 
-void StoreVulgarPercent(Protocol& protocol) { protocol.counts.Set(codes::kVPercent, SymbolCounts::Saturate(VulgarPercent(protocol))); }
+void StoreVulgarPercent(Protocol& protocol) {
+    protocol.counts.Set(codes::kVPercent, SymbolCounts::Saturate(VulgarPercent(protocol)));
+}
 void StoreOriginalityPercent(Protocol& protocol) {
     protocol.counts.Set(codes::kOPercent, SymbolCounts::Saturate(OriginalityPercent(protocol)));
 }

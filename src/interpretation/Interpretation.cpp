@@ -28,12 +28,14 @@ std::optional<Lines> BuildInterpretation(const Protocol& protocol) {
     return out.Take();
 }
 
-std::string InterpretationBytes(const Lines& lines) { return EncodeCp1250(JoinLines(lines)); }
+std::string InterpretationBytes(const Lines& lines) {
+    return EncodeCp1250(JoinLines(lines));
+}
 
 std::vector<std::string_view> AllTextTableLines() {
     std::vector<std::string_view> all;
-    for (auto lines : {FormLevelTextLines(), SpecialReactionTextLines(), ContentTextLines(), ColourTextLines(),
-                       ExperienceTypeTextLines()}) {
+    for (auto lines : {FormLevelTextLines(), SpecialReactionTextLines(), ContentTextLines(),
+                       ColourTextLines(), ExperienceTypeTextLines()}) {
         all.insert(all.end(), lines.begin(), lines.end());
     }
     return all;

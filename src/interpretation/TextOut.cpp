@@ -35,6 +35,8 @@ void WriteSuccessionLines(const Context& context, TextOut& out, SignCode a, Sign
     out.Line(second);
 }
 
-std::string Percent51(double value) { return FormatFixed(value, 1, 5); }
+std::string Percent51(double value) {
+    return FormatFixed(value, 1, 5);
+}
 
 } // namespace quelvarin::interpretation

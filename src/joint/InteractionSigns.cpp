@@ -52,16 +52,21 @@ const InteractionSign* SignByNumber(int number) {
 
 const InteractionSign* SignByCode(std::string_view code) {
     const auto& signs = InteractionSigns();
-    auto found = std::find_if(signs.begin(), signs.end(), [code](const InteractionSign& s) { return s.code == code; });
+    auto found =
+        std::find_if(signs.begin(), signs.end(), [code](const InteractionSign& s) { return s.code == code; });
     return found != signs.end() ? &*found : nullptr;
 }
 
 std::string_view ColumnCaption(SignColumn column) {
     switch (column) {
-    case SignColumn::Opening: return " I. indítás ";
-    case SignColumn::Bargaining: return " II. alkulépések ";
-    case SignColumn::Decision: return " III. döntés... ";
-    case SignColumn::Quality: return "...és minősége ";
+    case SignColumn::Opening:
+        return " I. indítás ";
+    case SignColumn::Bargaining:
+        return " II. alkulépések ";
+    case SignColumn::Decision:
+        return " III. döntés... ";
+    case SignColumn::Quality:
+        return "...és minősége ";
     }
     return "";
 }

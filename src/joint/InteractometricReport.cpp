@@ -40,6 +40,7 @@ struct GroupBlock {
     std::vector<SignRow> signs;
 };
 const std::vector<GroupBlock>& GroupBlocks() {
+    // clang-format off
     static const std::vector<GroupBlock> blocks = {
         {"KOOPERATÍV<BR>DIREKT",
          {{"Indító kérdés", ">?"}, {"Kérdés", "?"}, {"Indító javaslat", ">+"}, {"Továbbszövés", "&"},
@@ -57,6 +58,7 @@ const std::vector<GroupBlock>& GroupBlocks() {
           {"Vissza saját ajánlásához", "@"}, {"Saját záróválasz", "zvS"}}},
         {"NONKOOPERATÍV<BR>INDIREKT", {{"Tartalmatlan verbalizáció", "X"}}},
     };
+    // clang-format on
     return blocks;
 }
 
@@ -104,12 +106,14 @@ const std::vector<IndexRow>& IndexRows() {
 // Table 3: the decision types, each label one or two lines of the page.
 struct DecisionRow {
     std::vector<std::string_view> label; // the lines of its first cell, from its opening tag
-    std::string_view code;                // "" for the rows left empty
+    std::string_view code;               // "" for the rows left empty
 };
 const std::vector<DecisionRow>& DecisionRows() {
     static const std::vector<DecisionRow> rows = {
         {{"<TR><TD>1. Saját záróválasz (zvS)<BR>", "(saját válaszajánlását deklarálja)</TD>"}, "zvS"},
-        {{"<TR><TD>2. A partner ajánlásának kimondása,<BR>", "\"kirakati\" vagy \"képviselt\" döntés (zvA)</TD>"}, "zvA"},
+        {{"<TR><TD>2. A partner ajánlásának kimondása,<BR>",
+          "\"kirakati\" vagy \"képviselt\" döntés (zvA)</TD>"},
+         "zvA"},
         {{"<TR><TD>3. Közös döntés (zvW)</TD>"}, "zvW"},
         {{"<TD>4. Döntésképtelenség (zvX)</TD>"}, "zvX"},
         {{"<TR><TD>5. Független döntés (&#167;)</TD>"}, "§<"},
@@ -122,7 +126,9 @@ const std::vector<DecisionRow>& DecisionRows() {
 constexpr std::string_view kSummation = "<IMG SRC=\"PICTURES/SZUMMA.GIF\" WIDTH=\"36\" HEIGHT=\"25\">";
 constexpr std::string_view kTableStart = "<TABLE BORDER CELLPADDING=\"2\">";
 
-std::string Html(std::string_view text) { return reports::EncodeHtmlEntities(text); }
+std::string Html(std::string_view text) {
+    return reports::EncodeHtmlEntities(text);
+}
 
 std::string WithPictures(std::string_view label) {
     std::string out;
@@ -137,9 +143,15 @@ std::string WithPictures(std::string_view label) {
     return Html(out);
 }
 
-std::string Cell(std::string_view html) { return "<TD>" + std::string(html) + "</TD>"; }
-std::string Cell(int value) { return Cell(std::to_string(value)); }
-std::string Bold(std::string_view html) { return "<B>" + std::string(html) + "</B>"; }
+std::string Cell(std::string_view html) {
+    return "<TD>" + std::string(html) + "</TD>";
+}
+std::string Cell(int value) {
+    return Cell(std::to_string(value));
+}
+std::string Bold(std::string_view html) {
+    return "<B>" + std::string(html) + "</B>";
+}
 
 // A section heading: a black cell of white bold centred text across the table.
 Lines Heading(int columns, const std::vector<std::string_view>& lines) {
@@ -329,7 +341,8 @@ std::string InteractionPercent(int count, int total) {
 }
 
 Lines WriteInteractometricReport(const std::array<PersonTally, 2>& persons) {
-    Lines out = {"<HTML><HEAD>", "<TITLE>Tamrel KRV jkv.</TITLE>", "</HEAD><BODY>" + std::string(kTableStart)};
+    Lines out = {"<HTML><HEAD>", "<TITLE>Tamrel KRV jkv.</TITLE>",
+                 "</HEAD><BODY>" + std::string(kTableStart)};
     Append(out, SignTable(persons));
     for (auto table : {FigureTable, DecisionTable}) {
         out.push_back("</TABLE><BR>");

@@ -17,7 +17,7 @@ inline constexpr std::size_t kTypeCount = 8;
 inline constexpr std::array<std::string_view, 5> kDecisionCodes = {"zvS", "zvA", "zvW", "zvX", "§<"};
 
 struct PersonTally {
-    std::array<int, kSignCount> counts{}; // by sign number - 1
+    std::array<int, kSignCount> counts{};  // by sign number - 1
     std::array<int, kGroupCount> groups{}; // CD, CI, OD, OI, ND, NI
     std::array<int, kTypeCount> types{};
     // For each decision code, its cards in row order: "III., IX., ".

@@ -31,8 +31,12 @@ std::optional<int> CardOfCell(std::string_view cell) {
     return card;
 }
 
-int NextCard(int card) { return card >= 10 || card < 1 ? 1 : card + 1; }
-int PreviousCard(int card) { return card <= 1 || card > 10 ? 10 : card - 1; }
+int NextCard(int card) {
+    return card >= 10 || card < 1 ? 1 : card + 1;
+}
+int PreviousCard(int card) {
+    return card <= 1 || card > 10 ? 10 : card - 1;
+}
 
 JointExamination::JointExamination(DescriptionLines descriptions)
     : m_persons{{{"Baloldalt ülő személy", "", ""}, {"Jobboldalt ülő személy", "", ""}}},

@@ -22,7 +22,9 @@ bool FileAnswerTextStore::Remove(int answer) {
     return !error;
 }
 
-std::string FileAnswerTextStore::Where(int answer) const { return m_paths.AnswerTextFile(answer).string(); }
+std::string FileAnswerTextStore::Where(int answer) const {
+    return m_paths.AnswerTextFile(answer).string();
+}
 
 AnswerText MemoryAnswerTextStore::Read(int answer) const {
     auto it = m_texts.find(answer);

@@ -38,6 +38,8 @@ const std::vector<DeterminantFamily>& Families() {
 
 } // namespace
 
-std::span<const DeterminantFamily> DeterminantFamilies() { return Families(); }
+std::span<const DeterminantFamily> DeterminantFamilies() {
+    return Families();
+}
 
 } // namespace quelvarin

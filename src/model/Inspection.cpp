@@ -38,6 +38,8 @@ std::string RawAnswerCaption(const Protocol& protocol, int answer, int row) {
     return std::string(NameOfCode(record.slots[static_cast<std::size_t>(row - 1)]));
 }
 
-std::string RawAnswerLabel(int row) { return std::to_string(row) + ". elem"; }
+std::string RawAnswerLabel(int row) {
+    return std::to_string(row) + ". elem";
+}
 
 } // namespace quelvarin

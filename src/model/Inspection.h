@@ -10,7 +10,9 @@ namespace quelvarin {
 // The counter viewer ("Fiókok"): one row per code 90..497, "G=3;" (a code without a sign "#=0;").
 std::vector<std::string> CounterViewerRows(const Protocol& protocol);
 // The code of a row of the counter viewer, which its caption shows when the row is clicked.
-inline SignCode CounterViewerCode(int row) { return static_cast<SignCode>(row + codes::kFirstCounter); }
+inline SignCode CounterViewerCode(int row) {
+    return static_cast<SignCode>(row + codes::kFirstCounter);
+}
 
 // The raw answer viewer: the card and then the 30 slot values, as numbers.
 std::vector<std::string> RawAnswerRows(const Protocol& protocol, int answer);

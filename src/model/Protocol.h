@@ -85,8 +85,12 @@ struct Protocol {
     const CardTime& cardTime(int card) const { return cardTimes[static_cast<std::size_t>(card - 1)]; }
 };
 
-inline bool IsAnswerNumber(int number) { return number >= 1 && number <= kAnswerCount; }
-inline bool IsCard(int card) { return card >= 1 && card <= kCardCount; }
+inline bool IsAnswerNumber(int number) {
+    return number >= 1 && number <= kAnswerCount;
+}
+inline bool IsCard(int card) {
+    return card >= 1 && card <= kCardCount;
+}
 
 // Resets the protocol as "új Ro." does, with the examination dated `today`. The answer text
 // files are the workstation's to delete.

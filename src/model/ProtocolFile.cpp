@@ -64,8 +64,8 @@ public:
         if (m_index < line || m_pos >= m_bytes.size()) {
             // Reported at the first line the file lacks, whichever value was asked for.
             Fail(ProtocolFileProblem::MissingLine, m_index,
-                 "a sor hiányzik: az állomány csonka, " + std::to_string(m_index) + " sorból áll, a jegyzőkönyv " +
-                     std::to_string(pf::kLineCount) + " sorból.");
+                 "a sor hiányzik: az állomány csonka, " + std::to_string(m_index) +
+                     " sorból áll, a jegyzőkönyv " + std::to_string(pf::kLineCount) + " sorból.");
             return std::nullopt;
         }
         auto start = m_pos;
@@ -90,7 +90,8 @@ public:
                 value = value * 10 + (*p - '0');
                 ++p;
             }
-            if (p > start && end - p >= 2 && p[0] == '\r' && p[1] == '\n' && value >= minimum && value <= maximum) {
+            if (p > start && end - p >= 2 && p[0] == '\r' && p[1] == '\n' && value >= minimum &&
+                value <= maximum) {
                 m_pos = static_cast<std::size_t>(p + 2 - m_bytes.data());
                 ++m_index;
                 return value;
@@ -180,7 +181,9 @@ std::int32_t Int32(Reader& reader, int line, Describe what) {
     return static_cast<std::int32_t>(reader.Number(line, kInt32Min, kInt32Max, what));
 }
 
-std::string CardLabel(int card) { return std::string(CardName(card)) + " tábla"; }
+std::string CardLabel(int card) {
+    return std::string(CardName(card)) + " tábla";
+}
 
 } // namespace
 
@@ -215,7 +218,9 @@ ProtocolParse ParseProtocol(std::string_view bytes, ProtocolParseMode mode) {
     line = pf::kCardTimesLine;
     for (int card = 1; card <= kCardCount; ++card) {
         auto& times = protocol.cardTime(card);
-        auto label = [card](const char* value) { return [card, value] { return CardLabel(card) + ", " + value; }; };
+        auto label = [card](const char* value) {
+            return [card, value] { return CardLabel(card) + ", " + value; };
+        };
         times.reactionMinutes = Int32(reader, line++, label("reakcióidő (perc)"));
         times.reactionSeconds = Int32(reader, line++, label("reakcióidő (másodperc)"));
         times.cardMinutes = Int32(reader, line++, label("táblaidő (perc)"));
@@ -226,7 +231,8 @@ ProtocolParse ParseProtocol(std::string_view bytes, ProtocolParseMode mode) {
     for (int code = pf::kFirstStoredCounter; code <= codes::kLastCounter; ++code) {
         auto sign = static_cast<SignCode>(code);
         auto what = [code, sign] {
-            return "a(z) " + std::to_string(code) + ". jel („" + std::string(NameOfCode(sign)) + "”) darabszáma";
+            return "a(z) " + std::to_string(code) + ". jel („" + std::string(NameOfCode(sign)) +
+                   "”) darabszáma";
         };
         protocol.counts.Set(sign, static_cast<std::uint8_t>(reader.Number(line++, 0, 255, what)));
     }
@@ -297,8 +303,8 @@ std::string SerializeProtocol(const Protocol& protocol, const AnswerTexts& texts
     file.Heading(pf::kMagic);
     file.Heading(kPersonalHeading);
     const auto& personal = protocol.personal;
-    for (const std::string* field : {&personal.name, &personal.code, &personal.number, &personal.occupation,
-                                     &personal.sex}) {
+    for (const std::string* field :
+         {&personal.name, &personal.code, &personal.number, &personal.occupation, &personal.sex}) {
         file.Text(*field);
     }
     file.Number(personal.age);
@@ -309,7 +315,8 @@ std::string SerializeProtocol(const Protocol& protocol, const AnswerTexts& texts
 
     file.Heading(kCardTimesHeading);
     for (const auto& times : protocol.cardTimes) {
-        for (auto value : {times.reactionMinutes, times.reactionSeconds, times.cardMinutes, times.cardSeconds}) {
+        for (auto value :
+             {times.reactionMinutes, times.reactionSeconds, times.cardMinutes, times.cardSeconds}) {
             file.Number(value);
         }
     }

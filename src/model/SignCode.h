@@ -30,9 +30,9 @@ inline constexpr SignCode kAsszocB = 343, kAbsztrB = 344;
 inline constexpr SignCode kFirstContent = 345;
 inline constexpr SignCode kLastContent = 396;
 
-inline constexpr SignCode kAnswerCount = 397;      // answers with a card
-inline constexpr SignCode kAnswersEarly = 398;     // cards I..VII
-inline constexpr SignCode kAnswersLate = 399;      // cards VIII..X
+inline constexpr SignCode kAnswerCount = 397;  // answers with a card
+inline constexpr SignCode kAnswersEarly = 398; // cards I..VII
+inline constexpr SignCode kAnswersLate = 399;  // cards VIII..X
 inline constexpr SignCode kFirstLocation = 400;
 inline constexpr SignCode kDzw = 410;
 inline constexpr SignCode kLastLocation = 412;

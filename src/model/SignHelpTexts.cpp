@@ -10,7 +10,9 @@ bool HelpTextFile::Read() {
     return lines.has_value();
 }
 
-void HelpTextFile::SetContent(std::string_view text) { m_lines = SplitLines(text); }
+void HelpTextFile::SetContent(std::string_view text) {
+    m_lines = SplitLines(text);
+}
 
 std::vector<std::string> HelpTextFile::Text(SignCode code) const {
     if (code >= m_lines.size()) {

@@ -247,7 +247,9 @@ std::vector<SpecialReactionRow> FilterMasterList(Keep keep) {
 
 } // namespace
 
-std::span<const SpecialReaction> SpecialReactionTable() { return kSpecialReactions; }
+std::span<const SpecialReaction> SpecialReactionTable() {
+    return kSpecialReactions;
+}
 
 std::string_view SpecialReactionGroupName(int group) {
     if (group < 1 || group > kSpecialReactionGroupCount) {
@@ -256,7 +258,9 @@ std::string_view SpecialReactionGroupName(int group) {
     return kGroupNames[static_cast<std::size_t>(group - 1)];
 }
 
-std::vector<std::string> SpecialReactionMasterList() { return MasterList(); }
+std::vector<std::string> SpecialReactionMasterList() {
+    return MasterList();
+}
 
 std::vector<SpecialReactionRow> SpecialReactionsOfGroup(int group) {
     auto wanted = std::to_string(group);
@@ -270,7 +274,9 @@ std::vector<SpecialReactionRow> SpecialReactionsByInitial(std::string_view first
     });
 }
 
-std::span<const LetterTab> SpecialReactionLetterTabs() { return kLetterTabs; }
+std::span<const LetterTab> SpecialReactionLetterTabs() {
+    return kLetterTabs;
+}
 
 std::vector<SpecialReactionRow> SpecialReactionsOfTab(std::string_view caption) {
     for (const auto& tab : kLetterTabs) {

@@ -17,6 +17,7 @@ struct NamedSign {
 
 // Every named sign outside the special reactions (which have their own table with groups) and
 // the 33 determinants with a form level (built from their stems below).
+// clang-format off
 constexpr NamedSign kNamedSigns[] = {
     // Locations
     {400, "G"}, {401, "D"}, {402, "Dd"}, {403, "Do"}, {404, "G komb."}, {405, "Gzw"}, {406, "DG komb."},
@@ -60,6 +61,7 @@ constexpr NamedSign kNamedSigns[] = {
     {101, "Meg nem történtté t"}, {102, "Reakcióképzés"}, {103, "Azonosítás"}, {104, "Kompenzáció"},
     {105, "Mentális színvonal"}, {106, "Kontaktus"}, {107, "Tolerancia"}, {108, "Elaboráció"},
 };
+// clang-format on
 
 constexpr std::array<std::string_view, 18> kSupplementaryItemTexts = {
     "Meghatározatlan válaszok",
@@ -162,9 +164,13 @@ const Catalogue& TheCatalogue() {
 
 } // namespace
 
-std::string_view NameOfCode(SignCode code) { return TheCatalogue().NameOf(code); }
+std::string_view NameOfCode(SignCode code) {
+    return TheCatalogue().NameOf(code);
+}
 
-SignCode CodeOfName(std::string_view name) { return TheCatalogue().CodeOf(name); }
+SignCode CodeOfName(std::string_view name) {
+    return TheCatalogue().CodeOf(name);
+}
 
 SignKind KindOfCode(SignCode code) {
     for (const auto& range : kKindRanges) {
@@ -182,7 +188,7 @@ SignColumn ColumnOfCode(SignCode code) {
     case SignKind::Determinant:
         // The two movement qualities are listed with the special reactions.
         return code == codes::kAsszocB || code == codes::kAbsztrB ? SignColumn::SpecialReactions
-                                                                   : SignColumn::Determinants;
+                                                                  : SignColumn::Determinants;
     case SignKind::Content:
         return SignColumn::Contents;
     case SignKind::Frequency:
@@ -204,11 +210,17 @@ SignCode ParentOfCode(SignCode code) {
     return code;
 }
 
-bool IsSubVariant(SignCode code) { return ParentOfCode(code) != code; }
+bool IsSubVariant(SignCode code) {
+    return ParentOfCode(code) != code;
+}
 
-std::string_view ColumnNameOfCode(SignCode code) { return NameOfCode(ParentOfCode(code)); }
+std::string_view ColumnNameOfCode(SignCode code) {
+    return NameOfCode(ParentOfCode(code));
+}
 
-SignColumn ColumnOfSlot(SignCode code) { return ColumnOfCode(ParentOfCode(code)); }
+SignColumn ColumnOfSlot(SignCode code) {
+    return ColumnOfCode(ParentOfCode(code));
+}
 
 std::string_view CardName(int card) {
     if (card < 1 || card > 10) {
@@ -217,8 +229,14 @@ std::string_view CardName(int card) {
     return kCardNames[static_cast<std::size_t>(card - 1)];
 }
 
-const std::array<std::string_view, 18>& SupplementaryItemTexts() { return kSupplementaryItemTexts; }
-const std::array<std::string_view, 11>& FormLevelStems() { return kFormLevelStems; }
-const std::array<std::string_view, 3>& FormLevels() { return kFormLevels; }
+const std::array<std::string_view, 18>& SupplementaryItemTexts() {
+    return kSupplementaryItemTexts;
+}
+const std::array<std::string_view, 11>& FormLevelStems() {
+    return kFormLevelStems;
+}
+const std::array<std::string_view, 3>& FormLevels() {
+    return kFormLevels;
+}
 
 } // namespace quelvarin

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>

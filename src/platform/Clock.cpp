@@ -1,9 +1,9 @@
 #include "platform/Clock.h"
 
+#include "platform/NumberFormat.h"
+
 #include <chrono>
 #include <ctime>
-
-#include "platform/NumberFormat.h"
 
 namespace quelvarin {
 

@@ -40,6 +40,8 @@ long long RoundedQuotient(long long numerator, long long denominator) {
     return quotient;
 }
 
-long long RoundedPercent(long long part, long long whole) { return RoundedQuotient(part * 100, whole); }
+long long RoundedPercent(long long part, long long whole) {
+    return RoundedQuotient(part * 100, whole);
+}
 
 } // namespace quelvarin

@@ -5,7 +5,9 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0u) == 0x80u; }
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0u) == 0x80u;
+}
 
 } // namespace
 

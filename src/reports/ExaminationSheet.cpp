@@ -20,9 +20,13 @@ namespace {
 
 // A value typed by the examiner, as the page shows it: special characters escaped, accented
 // letters as entities.
-std::string Shown(std::string_view value) { return EncodeHtmlEntities(EscapeHtmlText(value)); }
+std::string Shown(std::string_view value) {
+    return EncodeHtmlEntities(EscapeHtmlText(value));
+}
 
-std::string Int(long long value, int width = 0) { return FormatInteger(value, width); }
+std::string Int(long long value, int width = 0) {
+    return FormatInteger(value, width);
+}
 
 // The rows of the scale table: label, and the value cell from the scales.
 struct ScaleRow {
@@ -45,10 +49,13 @@ const ScaleRow kScaleRows[] = {
      }},
     {"Regressziós index (Neiger)",
      [](const SheetInputs& in) {
-         return FormatFixed(in.scales.regressionIndex, 0, 3) + " / " + EncodeHtmlEntities(in.scales.regressionVerdict);
+         return FormatFixed(in.scales.regressionIndex, 0, 3) + " / " +
+                EncodeHtmlEntities(in.scales.regressionVerdict);
      }},
     {"Organikus skála (Piotrowski)",
-     [](const SheetInputs& in) { return Int(in.scales.organic) + " / " + EncodeHtmlEntities(in.scales.organicVerdict); }},
+     [](const SheetInputs& in) {
+         return Int(in.scales.organic) + " / " + EncodeHtmlEntities(in.scales.organicVerdict);
+     }},
     {"Az alkoholizmus szindrómája (Bohm)",
      [](const SheetInputs& in) {
          return Int(in.scales.alcoholism, 2) + " / " + EncodeHtmlEntities(in.scales.alcoholismVerdict);
@@ -61,15 +68,18 @@ const ScaleRow kScaleRows[] = {
     {"A szimbolikus elaboráció indexe (Cassiers)", [](const SheetInputs&) { return std::string(); }},
     {"Epileptoiditás-hiszteroiditás skála (Bohm nyoman)",
      [](const SheetInputs& in) {
-         return Int(in.scales.epileptoidHysteroid, 2) + " / " + EncodeHtmlEntities(in.scales.epileptoidHysteroidVerdict);
+         return Int(in.scales.epileptoidHysteroid, 2) + " / " +
+                EncodeHtmlEntities(in.scales.epileptoidHysteroidVerdict);
      }},
     {"A szuicidium-veszély jegyei (Bohm)",
      [](const SheetInputs& in) {
-         return Int(in.scales.suicideBasic, 2) + " alapjegy " + Int(in.scales.suicideSupplementary, 2) + " kieg.jegy";
+         return Int(in.scales.suicideBasic, 2) + " alapjegy " + Int(in.scales.suicideSupplementary, 2) +
+                " kieg.jegy";
      }},
     {"Szuicid predikciós skála (Piotrowsky)",
      [](const SheetInputs& in) {
-         return Int(in.scales.suicidePrediction) + " / " + EncodeHtmlEntities(in.scales.suicidePredictionVerdict);
+         return Int(in.scales.suicidePrediction) + " / " +
+                EncodeHtmlEntities(in.scales.suicidePredictionVerdict);
      }},
     {"A szkizoid személyiség Rorschach mutatói (Bohm-Zulliger)",
      [](const SheetInputs& in) { return Int(in.scales.schizoid) + " jegy kimutathat&oacute;"; }},
@@ -83,10 +93,18 @@ const ScaleRow kScaleRows[] = {
 };
 
 constexpr std::array<std::string_view, 12> kConstellationTitles = {
-    "1. Elfojt&aacute;s:",         "2. Regresszi&oacute;:",        "3. Izol&aacute;ci&oacute;:",
-    "4. Projekci&oacute;:",         "5. Meg nem t&ouml;rt.tev.:",    "6. Reakci&oacute;k&eacute;pz&eacute;s:",
-    "7. Azonos&iacute;t&aacute;s:", "8: Kompenz&aacute;ci&oacute;:", "9. Ment&aacute;lis sz&iacute;nvonal:",
-    "10. Kontaktus:",               "11. Tolerancia:",               "12. Elabor&aacute;ci&oacute;:",
+    "1. Elfojt&aacute;s:",
+    "2. Regresszi&oacute;:",
+    "3. Izol&aacute;ci&oacute;:",
+    "4. Projekci&oacute;:",
+    "5. Meg nem t&ouml;rt.tev.:",
+    "6. Reakci&oacute;k&eacute;pz&eacute;s:",
+    "7. Azonos&iacute;t&aacute;s:",
+    "8: Kompenz&aacute;ci&oacute;:",
+    "9. Ment&aacute;lis sz&iacute;nvonal:",
+    "10. Kontaktus:",
+    "11. Tolerancia:",
+    "12. Elabor&aacute;ci&oacute;:",
 };
 
 class Sheet {
@@ -119,10 +137,14 @@ private:
     void L(std::string line) { m_lines.push_back(std::move(line)); }
     int Count(SignCode code) const { return m_p.counts[code]; }
     std::string Tally(SignCode code) const { return TallyText(m_p, m_in.help, code); }
-    std::string Tally(SignCode code, std::string_view name) const { return TallyText(m_p, m_in.help, code, name); }
+    std::string Tally(SignCode code, std::string_view name) const {
+        return TallyText(m_p, m_in.help, code, name);
+    }
     void Cell(SignCode code) { L("<TD>" + Tally(code) + "</TD>"); }
     void WideCell(SignCode code) { L("<TD COLSPAN=2>" + Tally(code) + "</TD>"); }
-    void SumCell(int sum) { L("<TD><IMG SRC=\"pictures/szumma.gif\" WIDTH=\"37\" HEIGHT=\"21\">" + Int(sum) + "</TD>"); }
+    void SumCell(int sum) {
+        L("<TD><IMG SRC=\"pictures/szumma.gif\" WIDTH=\"37\" HEIGHT=\"21\">" + Int(sum) + "</TD>");
+    }
 
     void Head() {
         L("<HTML><HEAD>");
@@ -348,9 +370,11 @@ private:
     void Frequencies() {
         L("V1 : /V2+V3/ = " + Int(Count(293), 2) + " : " + Int(Count(294) + Count(295), 2) + "<P>");
         L("<TABLE><TR>");
-        FrequencyTable("Vulg&aacute;ris v&aacute;laszok</B></TD>", {"V1  : ", "V2  : ", "V3  : ", "V%  : "}, 293);
+        FrequencyTable("Vulg&aacute;ris v&aacute;laszok</B></TD>", {"V1  : ", "V2  : ", "V3  : ", "V%  : "},
+                       293);
         L("</TD></TR></TABLE></TD>");
-        FrequencyTable("Origin&aacute;lis v&aacute;laszok</B></TD>", {"O+   : ", "O+/- : ", "O-   : ", "O%   : "}, 297);
+        FrequencyTable("Origin&aacute;lis v&aacute;laszok</B></TD>",
+                       {"O+   : ", "O+/- : ", "O-   : ", "O%   : "}, 297);
         L("</TD></TR></TABLE></TD></TR></TABLE>");
     }
 
@@ -360,8 +384,8 @@ private:
         L(title);
         L("<TR><TD>");
         for (int i = 0; i < 4; ++i) {
-            L(std::string(labels[static_cast<std::size_t>(i)]) + Int(Count(static_cast<SignCode>(first + i)), 3) +
-              (i < 3 ? "<BR>" : ""));
+            L(std::string(labels[static_cast<std::size_t>(i)]) +
+              Int(Count(static_cast<SignCode>(first + i)), 3) + (i < 3 ? "<BR>" : ""));
         }
     }
 
@@ -378,8 +402,8 @@ private:
                 continue;
             }
             const auto& row = m_in.constellations[i];
-            L("</TD><TD>" + Int(row.basic) + " / " + Int(row.supplementary) + " / dg.: " +
-              EncodeHtmlEntities(row.verdict) + "</TD>");
+            L("</TD><TD>" + Int(row.basic) + " / " + Int(row.supplementary) +
+              " / dg.: " + EncodeHtmlEntities(row.verdict) + "</TD>");
         }
         L("</TR></TABLE><P><HR>");
     }
@@ -400,6 +424,8 @@ private:
 
 } // namespace
 
-Lines WriteExaminationSheet(const SheetInputs& inputs) { return Sheet(inputs).Write(); }
+Lines WriteExaminationSheet(const SheetInputs& inputs) {
+    return Sheet(inputs).Write();
+}
 
 } // namespace quelvarin::reports

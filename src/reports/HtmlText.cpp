@@ -9,10 +9,24 @@ namespace quelvarin::reports {
 namespace {
 
 constexpr std::array<std::pair<char32_t, std::string_view>, 18> kEntities = {{
-    {U'Á', "&Aacute;"}, {U'á', "&aacute;"}, {U'É', "&Eacute;"}, {U'é', "&eacute;"}, {U'Í', "&Iacute;"},
-    {U'í', "&iacute;"}, {U'Ó', "&Oacute;"}, {U'ó', "&oacute;"}, {U'Ő', "&Odblac;"}, {U'ő', "&odblac;"},
-    {U'Ö', "&Ouml;"},   {U'ö', "&ouml;"},   {U'Ú', "&Uacute;"}, {U'ú', "&uacute;"}, {U'Ű', "&Udblac;"},
-    {U'ű', "&udblac;"},  {U'Ü', "&Uuml;"},   {U'ü', "&uuml;"},
+    {U'Á', "&Aacute;"},
+    {U'á', "&aacute;"},
+    {U'É', "&Eacute;"},
+    {U'é', "&eacute;"},
+    {U'Í', "&Iacute;"},
+    {U'í', "&iacute;"},
+    {U'Ó', "&Oacute;"},
+    {U'ó', "&oacute;"},
+    {U'Ő', "&Odblac;"},
+    {U'ő', "&odblac;"},
+    {U'Ö', "&Ouml;"},
+    {U'ö', "&ouml;"},
+    {U'Ú', "&Uacute;"},
+    {U'ú', "&uacute;"},
+    {U'Ű', "&Udblac;"},
+    {U'ű', "&udblac;"},
+    {U'Ü', "&Uuml;"},
+    {U'ü', "&uuml;"},
 }};
 
 } // namespace

@@ -11,9 +11,9 @@
 namespace quelvarin::reports {
 namespace {
 
-constexpr std::array<SignColumn, kSignColumnCount> kColumns = {SignColumn::Locations, SignColumn::Determinants,
-                                                               SignColumn::Contents, SignColumn::Frequencies,
-                                                               SignColumn::SpecialReactions};
+constexpr std::array<SignColumn, kSignColumnCount> kColumns = {
+    SignColumn::Locations, SignColumn::Determinants, SignColumn::Contents, SignColumn::Frequencies,
+    SignColumn::SpecialReactions};
 
 // The column entries of an answer as the main window lists them: each sign in slot order, by
 // its display name, in its column.

@@ -33,7 +33,8 @@ public:
     }
     // The three form levels of a determinant stem (its "+" code).
     int AllLevels(SignCode plus) const {
-        return Count(plus) + Count(static_cast<SignCode>(plus + 11)) + Count(static_cast<SignCode>(plus + 22));
+        return Count(plus) + Count(static_cast<SignCode>(plus + 11)) +
+               Count(static_cast<SignCode>(plus + 22));
     }
     static bool Holds(const Answer& answer, SignCode code) {
         return std::find(answer.slots.begin(), answer.slots.end(), code) != answer.slots.end();
@@ -79,7 +80,9 @@ private:
     const Protocol& m_protocol;
 };
 
-int If(bool condition) { return condition ? 1 : 0; }
+int If(bool condition) {
+    return condition ? 1 : 0;
+}
 
 // A sign and the points its presence gives.
 struct Weighted {
@@ -142,8 +145,8 @@ constexpr Band kSociabilityBands[] = {
     {kLow, -4, "Alacsony fokú szociab."},
 };
 
-constexpr std::string_view kOrganicVerdicts[] = {
-    "", "Org. káros. nem valószínű", "Org. károsodás valószínű", "Org. káros. nagyon val."};
+constexpr std::string_view kOrganicVerdicts[] = {"", "Org. káros. nem valószínű", "Org. károsodás valószínű",
+                                                 "Org. káros. nagyon val."};
 
 constexpr Weighted kSociopathySigns[] = {
     {358, 3}, // (M)
@@ -179,7 +182,7 @@ struct SociopathyRow {
     int otherwise;
 };
 constexpr SociopathyRow kSociopathyRows[] = {
-    {-1, 4, 2}, {-1, 5, 2}, {-1, 6, 2}, {-1, 7, 2}, {-1, 8, 2}, {0, 9, 2}, {1, 10, 2},
+    {-1, 4, 2}, {-1, 5, 2}, {-1, 6, 2}, {-1, 7, 2}, {-1, 8, 2}, {0, 9, 2},  {1, 10, 2},
     {2, 10, 2}, {3, 10, 2}, {4, 10, 3}, {5, 10, 3}, {6, 10, 3}, {7, 10, 3}, {10, 10, 3}, // 13 and above
 };
 constexpr std::string_view kSociopathyVerdicts[] = {
@@ -201,29 +204,51 @@ constexpr Band kSuicidePredictionBands[] = {
 };
 
 constexpr Weighted kSchizophreniaSigns[] = {
-    {124, 3}, {218, 3}, {kFbn, 3}, {210, 3}, {197, 3}, // Bizarr verb., Pozíció, Fbn, Neologizma, Kontamináció
-    {151, 2},                                          // Fordulat az értelmezésben
-    {182, 2}, {172, 2}, {233, 2}, {143, 2}, {189, 2}, // Jelentéstudat, Ideovizualitás, Számreakció, Énbevonás, Kitérő verb.
-    {160, 1}, {115, 1}, {133, 1}, {112, 1}, {171, 1}, {221, 1}, // Hasonl. ill., Autolokalizáció, Defekt Fb,
-                                                                 // Autiszt. magyarázat, Inverzió, Ráismerés
+    {124, 3},
+    {218, 3},
+    {kFbn, 3},
+    {210, 3},
+    {197, 3}, // Bizarr verb., Pozíció, Fbn, Neologizma, Kontamináció
+    {151, 2}, // Fordulat az értelmezésben
+    {182, 2},
+    {172, 2},
+    {233, 2},
+    {143, 2},
+    {189, 2}, // Jelentéstudat, Ideovizualitás, Számreakció,
+              // Énbevonás, Kitérő verb.
+    {160, 1},
+    {115, 1},
+    {133, 1},
+    {112, 1},
+    {171, 1},
+    {221, 1}, // Hasonl. ill., Autolokalizáció, Defekt Fb,
+              // Autiszt. magyarázat, Inverzió, Ráismerés
 };
 // Signs of a better prognosis, each lowering the second value by one.
-constexpr SignCode kSchizophreniaRelief[] = {178, 239, 193, 222, 142, 180, 116, 214, 145,
-                                             219, 254, 251, 149, 162, 235, 249};
+constexpr SignCode kSchizophreniaRelief[] = {178, 239, 193, 222, 142, 180, 116, 214,
+                                             145, 219, 254, 251, 149, 162, 235, 249};
 
-const std::string_view kIntrovertedLabels[] = {"Introvertált", "Extraverzió nélküli intr.", "Dilatatív introvertált",
-                                               "Ellensúlyos introvertált"};
+const std::string_view kIntrovertedLabels[] = {"Introvertált", "Extraverzió nélküli intr.",
+                                               "Dilatatív introvertált", "Ellensúlyos introvertált"};
 
 } // namespace
 
-std::string RegressionVerdict(double index) { return VerdictOf(kRegressionBands, index); }
-std::string SociabilityVerdict(int score) { return VerdictOf(kSociabilityBands, score); }
-std::string EpileptoidHysteroidVerdict(int score) { return VerdictOf(kEpileptoidBands, score); }
-std::string SuicidePredictionVerdict(int score) { return VerdictOf(kSuicidePredictionBands, score); }
+std::string RegressionVerdict(double index) {
+    return VerdictOf(kRegressionBands, index);
+}
+std::string SociabilityVerdict(int score) {
+    return VerdictOf(kSociabilityBands, score);
+}
+std::string EpileptoidHysteroidVerdict(int score) {
+    return VerdictOf(kEpileptoidBands, score);
+}
+std::string SuicidePredictionVerdict(int score) {
+    return VerdictOf(kSuicidePredictionBands, score);
+}
 
 std::string SociopathyNeurosisVerdict(int sociopathy, int neurosis) {
-    const auto& row =
-        kSociopathyRows[std::min<std::size_t>(static_cast<std::size_t>(std::max(sociopathy, 0)), std::size(kSociopathyRows) - 1)];
+    const auto& row = kSociopathyRows[std::min<std::size_t>(static_cast<std::size_t>(std::max(sociopathy, 0)),
+                                                            std::size(kSociopathyRows) - 1)];
     int category = neurosis <= row.antisocial ? 1 : neurosis <= row.unclear ? 4 : row.otherwise;
     return CutVerdict(kSociopathyVerdicts[category]);
 }
@@ -251,8 +276,8 @@ Constellations ComputeConstellations(const Protocol& protocol) {
     };
 
     // 1. Elfojtás
-    int basic = If(s.AnyPresent({138, 232, 179})) + If(s.Present(489)) + If(s.Present(486)) + If(s.Present(487)) +
-                If(s.Present(258)) + If(s.AnyPresent({389, 488})) + If(s.Present(191));
+    int basic = If(s.AnyPresent({138, 232, 179})) + If(s.Present(489)) + If(s.Present(486)) +
+                If(s.Present(487)) + If(s.Present(258)) + If(s.AnyPresent({389, 488})) + If(s.Present(191));
     set(rows[0], basic, 0, basic >= 4 || (basic >= 3 && s.Present(258) && s.Present(191)));
 
     // 2. Regresszió
@@ -264,9 +289,8 @@ Constellations ComputeConstellations(const Protocol& protocol) {
     set(rows[1], basic, supplementary, basic == 2 && supplementary >= 2);
 
     // 3. Izoláció
-    bool hdWithObjectCriticism = s.AnswersHolding([](const Answer& a) {
-                                     return Signs::Holds(a, kHd) && Signs::Holds(a, 212);
-                                 }) > 0;
+    bool hdWithObjectCriticism =
+        s.AnswersHolding([](const Answer& a) { return Signs::Holds(a, kHd) && Signs::Holds(a, 212); }) > 0;
     basic = If(f1 >= 90 && f2 >= 90) + If(s.AnyPresent({371, 359, 348})) + If(s.AnyPresent({492, 128, 198})) +
             If(s.Present(224)) + If(!s.Present(224) && hdWithObjectCriticism);
     set(rows[2], basic, 0, basic >= 4);
@@ -308,7 +332,8 @@ SheetScales ComputeSheetScales(const Protocol& protocol) {
     // C. Sociability.
     int social = PresentPoints(s, kSociabilitySigns);
     social += s.AllLevels(kFFbPlus) >= 4 ? 4 : 0;
-    social += If(mfLabel == "feszült") + If(bAll >= 2) + If(apprehension.formula.find("G!") != std::string::npos) +
+    social += If(mfLabel == "feszült") + If(bAll >= 2) +
+              If(apprehension.formula.find("G!") != std::string::npos) +
               If(scales.regressionVerdict == "Normális") + If(etLabel == "Ambiekvális");
     social -= If(mfLabel == "szenzoriális hangsúlyú") + If(etLabel == "Introverzió nélküli extr.");
     scales.sociability = social;
@@ -320,20 +345,22 @@ SheetScales ComputeSheetScales(const Protocol& protocol) {
     int organic = If(e < 15) + If(bAll <= 1 && s.AllLevels(kBSecPlus) <= 1) + If(f1 <= 65 || f2 <= 65) +
                   If(neiger::VulgarPercent(protocol) <= 30) + strong;
     int unbestimmtWithPoorForm = s.Pairs(255, {323});
-    int organicMore = If(s.Present(191)) + If(unbestimmtWithPoorForm >= 2) + If(s.Present(220)) + If(s.Present(159)) +
-                      If(s.Present(340)) + If(s.Count(184) + s.Count(244) + s.Count(109) + s.Count(259) >= e / 4);
-    int organicClass = organic <= 3                     ? 1
-                       : organic <= 5 && strong <= 1    ? 1
-                       : organic <= 5 && strong <= 10   ? 2
+    int organicMore = If(s.Present(191)) + If(unbestimmtWithPoorForm >= 2) + If(s.Present(220)) +
+                      If(s.Present(159)) + If(s.Present(340)) +
+                      If(s.Count(184) + s.Count(244) + s.Count(109) + s.Count(259) >= e / 4);
+    int organicClass = organic <= 3                    ? 1
+                       : organic <= 5 && strong <= 1   ? 1
+                       : organic <= 5 && strong <= 10  ? 2
                        : organic >= 6 && organic <= 10 ? 2
-                                                        : 0;
+                                                       : 0;
     if (organicClass == 2 && organicMore > 2) {
         organicClass = 3;
     }
     scales.organic = organic;
     scales.organicStrong = strong;
     scales.organicSupplementary = organicMore;
-    scales.organicVerdict = organicClass ? std::string(kOrganicVerdicts[organicClass]) : std::string(kNotInterpretable);
+    scales.organicVerdict =
+        organicClass ? std::string(kOrganicVerdicts[organicClass]) : std::string(kNotInterpretable);
 
     // E. Sociopathy and neurosis.
     int p = PresentPoints(s, kSociopathySigns);
@@ -347,7 +374,9 @@ SheetScales ComputeSheetScales(const Protocol& protocol) {
     int n = PresentPoints(s, kNeurosisSigns);
     n += !gFlag && !zwFlag ? 3 : 0;
     n += !gFlag && zwFlag ? 1 : 0;
-    n += apprehension.Flag(ApprehensionFlag::DoEmphasised) || apprehension.Flag(ApprehensionFlag::DoStrong) ? 2 : 0;
+    n += apprehension.Flag(ApprehensionFlag::DoEmphasised) || apprehension.Flag(ApprehensionFlag::DoStrong)
+             ? 2
+             : 0;
     n += etLabel == "Extravertált" || etLabel == "Dilatatív extravertált" ? 4 : 0;
     n += s.Count(kFbF) >= 2 ? 2 : 0;
     n += mfLabel == "sivár" ? 3 : 0;
@@ -374,7 +403,8 @@ SheetScales ComputeSheetScales(const Protocol& protocol) {
         return Signs::HoldsAnyLevel(a, kFFbPlus) && Signs::HoldsAnyLevel(a, kFFbParenPlus);
     });
     scales.suicideBasic = If(s.Count(181) >= 2) + colourWithShading;
-    scales.suicideSupplementary = If(s.AnyPresent({132, 133, 134})) + If(r <= 89) + If(f1 > f2) + If(s.Present(kFFbMinus));
+    scales.suicideSupplementary =
+        If(s.AnyPresent({132, 133, 134})) + If(r <= 89) + If(f1 > f2) + If(s.Present(kFFbMinus));
 
     // H. Suicide prediction: no items are scored, so the score stays 0.
     scales.suicidePrediction = 0;
@@ -384,8 +414,8 @@ SheetScales ComputeSheetScales(const Protocol& protocol) {
     bool introverted = std::find(std::begin(kIntrovertedLabels), std::end(kIntrovertedLabels), etLabel) !=
                        std::end(kIntrovertedLabels);
     scales.schizoid = If(etLabel == "Introvertált") + If(introverted && s.Count(codes::kColourIndex) > 35) +
-                      If(s.AnyPresent({394, 113, 344})) + If(s.Present(350)) + If(s.Present(195)) + If(s.Present(144)) +
-                      If(s.Present(179)) + If(colourWithShading > 0);
+                      If(s.AnyPresent({394, 113, 344})) + If(s.Present(350)) + If(s.Present(195)) +
+                      If(s.Present(144)) + If(s.Present(179)) + If(colourWithShading > 0);
 
     // J. The schizophrenia scale.
     int q = PresentPoints(s, kSchizophreniaSigns);

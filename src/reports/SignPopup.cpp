@@ -6,11 +6,14 @@
 namespace quelvarin::reports {
 namespace {
 
-bool Present(const Protocol& protocol, SignCode code) { return protocol.counts[ParentOfCode(code)] >= 1; }
+bool Present(const Protocol& protocol, SignCode code) {
+    return protocol.counts[ParentOfCode(code)] >= 1;
+}
 
 } // namespace
 
-std::string SignPopupLink(const Protocol& protocol, const SignHelpTexts& help, SignCode code, PopupKind kind) {
+std::string SignPopupLink(const Protocol& protocol, const SignHelpTexts& help, SignCode code,
+                          PopupKind kind) {
     if (!Present(protocol, code)) {
         return "";
     }
@@ -31,9 +34,11 @@ std::string SignPopupClose(const Protocol& protocol, SignCode code) {
     return Present(protocol, code) ? "</A></B>" : "";
 }
 
-std::string TallyText(const Protocol& protocol, const SignHelpTexts& help, SignCode code, std::string_view name) {
-    return SignPopupLink(protocol, help, code, PopupKind::Scoring) + std::string(name) + SignPopupClose(protocol, code) +
-           " = " + SignPopupLink(protocol, help, code, PopupKind::Interpretation) +
+std::string TallyText(const Protocol& protocol, const SignHelpTexts& help, SignCode code,
+                      std::string_view name) {
+    return SignPopupLink(protocol, help, code, PopupKind::Scoring) + std::string(name) +
+           SignPopupClose(protocol, code) + " = " +
+           SignPopupLink(protocol, help, code, PopupKind::Interpretation) +
            std::to_string(protocol.counts[ParentOfCode(code)]) + SignPopupClose(protocol, code);
 }
 

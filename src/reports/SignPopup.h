@@ -19,6 +19,7 @@ std::string SignPopupClose(const Protocol& protocol, SignCode code);
 
 // The tally cell text of a sign: its name and count, each under its pop-up when present.
 std::string TallyText(const Protocol& protocol, const SignHelpTexts& help, SignCode code);
-std::string TallyText(const Protocol& protocol, const SignHelpTexts& help, SignCode code, std::string_view name);
+std::string TallyText(const Protocol& protocol, const SignHelpTexts& help, SignCode code,
+                      std::string_view name);
 
 } // namespace quelvarin::reports

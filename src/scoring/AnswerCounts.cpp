@@ -43,7 +43,8 @@ std::string AnswerCountHint(const Protocol& protocol) {
 }
 
 int ColourIndex(const Protocol& protocol) {
-    return static_cast<int>(RoundedPercent(ComputeAnswerCounts(protocol).late, EffectiveAnswerCount(protocol)));
+    return static_cast<int>(
+        RoundedPercent(ComputeAnswerCounts(protocol).late, EffectiveAnswerCount(protocol)));
 }
 
 std::array<int, kCardCount> CountAnswersPerCard(const Protocol& protocol) {

@@ -20,7 +20,8 @@ const std::vector<ParsedBand>& ParsedBands() {
     static const std::vector<ParsedBand> bands = [] {
         std::vector<ParsedBand> parsed;
         for (const auto& band : tables::MainBands()) {
-            parsed.push_back({band.firstAnswers, band.lastAnswers,
+            parsed.push_back({band.firstAnswers,
+                              band.lastAnswers,
                               {ParseCountRangeCell<4>(band.g), ParseCountRangeCell<4>(band.d),
                                ParseCountRangeCell<4>(band.dd), ParseCountRangeCell<4>(band.zw)}});
         }
@@ -53,9 +54,9 @@ Grade GradeFromRows(std::span<const tables::CountRow> rows, int answers, int cou
     for (const auto& row : rows) {
         auto range = ParseCountRange(row.counts);
         if (range && range->Holds(count)) {
-            int grade = answers <= 0 ? row.zero
+            int grade = answers <= 0                           ? row.zero
                         : answers < tables::kFirstLongProtocol ? row.shortProtocol
-                                                                : row.longProtocol;
+                                                               : row.longProtocol;
             return static_cast<Grade>(grade);
         }
     }
@@ -93,7 +94,9 @@ void SetFlags(ApprehensionFlags& flags, ApprehensionFlag first, Grade grade) {
     flags[base + 2] = grade == Grade::StronglyEmphasised;
 }
 
-int Count(const Protocol& protocol, SignCode code) { return protocol.counts[code]; }
+int Count(const Protocol& protocol, SignCode code) {
+    return protocol.counts[code];
+}
 
 // The tally of each combined element, in the order of the table.
 constexpr std::array<SignCode, 6> kCombinedCodes = {407, 406, 405, 404, 409, 408};
@@ -115,11 +118,13 @@ MainGrades GradeMainLocations(int answers, const LocationSums& sums) {
     if (!band) {
         return {Grade::None, Grade::None, Grade::None, Grade::None};
     }
-    return {GradeIn(band->cells[0], sums.g), GradeIn(band->cells[1], sums.d), GradeIn(band->cells[2], sums.dd),
-            GradeIn(band->cells[3], sums.zw)};
+    return {GradeIn(band->cells[0], sums.g), GradeIn(band->cells[1], sums.d),
+            GradeIn(band->cells[2], sums.dd), GradeIn(band->cells[3], sums.zw)};
 }
 
-Grade GradeDo(int answers, int count) { return GradeFromRows(tables::DoRows(), answers, count); }
+Grade GradeDo(int answers, int count) {
+    return GradeFromRows(tables::DoRows(), answers, count);
+}
 
 Grade GradeCombinedLocation(std::string_view element, int answers, int count) {
     for (const auto& table : tables::CombinedElements()) {

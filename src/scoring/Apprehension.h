@@ -24,8 +24,18 @@ LocationSums ComputeLocationSums(const Protocol& protocol);
 enum class Grade : std::uint8_t { None, UnderRepresented, Normal, Emphasised, StronglyEmphasised };
 
 // The nine flags, in this order, set while the formula is built.
-enum class ApprehensionFlag : std::uint8_t { G, GEmphasised, GStrong, Do, DoEmphasised, DoStrong, Zw, ZwEmphasised, ZwStrong };
-inline constexpr std::array<std::string_view, 9> kApprehensionFlagNames = {"G",  "G!",  "G!!", "Do", "Do!",
+enum class ApprehensionFlag : std::uint8_t {
+    G,
+    GEmphasised,
+    GStrong,
+    Do,
+    DoEmphasised,
+    DoStrong,
+    Zw,
+    ZwEmphasised,
+    ZwStrong
+};
+inline constexpr std::array<std::string_view, 9> kApprehensionFlagNames = {"G",    "G!", "G!!", "Do",  "Do!",
                                                                            "Do!!", "zw", "zw!", "zw!!"};
 using ApprehensionFlags = std::array<bool, 9>;
 
@@ -39,10 +49,10 @@ struct ApprehensionFigures {
     LocationSums sums;
     std::string formula; // e.g. "G-D!-(Dd)-zw-"
     ApprehensionFlags flags{};
-    MainGrades grades;                // of the elements G, D, Dd, zw as written
-    Grade doGrade = Grade::None;      // of the element Do
-    Grade gKombGrade = Grade::None;   // of the element Gkomb
-    Grade dgKonfGrade = Grade::None;  // of the element DGkonf
+    MainGrades grades;               // of the elements G, D, Dd, zw as written
+    Grade doGrade = Grade::None;     // of the element Do
+    Grade gKombGrade = Grade::None;  // of the element Gkomb
+    Grade dgKonfGrade = Grade::None; // of the element DGkonf
     bool Flag(ApprehensionFlag flag) const { return flags[static_cast<std::size_t>(flag)]; }
     bool operator==(const ApprehensionFigures&) const = default;
 };

@@ -62,9 +62,15 @@ int ContentSum(const Protocol& protocol) {
     return sum % 65536;
 }
 
-double HumanPercent(const Protocol& protocol) { return PercentOfEffective(protocol, {kM, kMParen, kMd}); }
-double AnimalPercent(const Protocol& protocol) { return PercentOfEffective(protocol, {kT, kTd}); }
-double ObjectPercent(const Protocol& protocol) { return PercentOfEffective(protocol, {kObj, kJarmu}); }
+double HumanPercent(const Protocol& protocol) {
+    return PercentOfEffective(protocol, {kM, kMParen, kMd});
+}
+double AnimalPercent(const Protocol& protocol) {
+    return PercentOfEffective(protocol, {kT, kTd});
+}
+double ObjectPercent(const Protocol& protocol) {
+    return PercentOfEffective(protocol, {kObj, kJarmu});
+}
 
 std::array<std::string, 5> FrequentContents(const Protocol& protocol) {
     std::array<std::string, 5> lines;
@@ -81,7 +87,8 @@ std::array<std::string, 5> FrequentContents(const Protocol& protocol) {
         if (tally * 10 < effective) { // below a tenth of the answers
             continue;
         }
-        lines[filled++] = "  " + std::string(NameOfCode(code)) + "% : " + FormatInteger(RoundedPercent(tally, effective), 2);
+        lines[filled++] = "  " + std::string(NameOfCode(code)) +
+                          "% : " + FormatInteger(RoundedPercent(tally, effective), 2);
     }
     return lines;
 }

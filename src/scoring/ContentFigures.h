@@ -8,12 +8,12 @@
 namespace quelvarin {
 
 struct ContentFigures {
-    int rangeCount = 0;       // "tart. körök sz.:"
-    int sum = 0;              // "összege:", all 52 contents
-    double spread = 0;        // "szóródása:", sum over the effective answers
-    double humanPercent = 0;  // "M%:"  M + (M) + Md
-    double animalPercent = 0; // "T%:"  T + Td
-    double objectPercent = 0; // "Obj%:" Obj. + Jármű
+    int rangeCount = 0;                  // "tart. körök sz.:"
+    int sum = 0;                         // "összege:", all 52 contents
+    double spread = 0;                   // "szóródása:", sum over the effective answers
+    double humanPercent = 0;             // "M%:"  M + (M) + Md
+    double animalPercent = 0;            // "T%:"  T + Td
+    double objectPercent = 0;            // "Obj%:" Obj. + Jármű
     std::array<std::string, 5> frequent; // "  Anat.% : 12"; lines not filled are empty
     bool operator==(const ContentFigures&) const = default;
 };

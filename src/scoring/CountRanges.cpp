@@ -46,7 +46,8 @@ CountRangeCell<N> ParseCountRangeCell(std::string_view cell) {
     for (std::size_t i = 0; i < N; ++i) {
         auto end = cell.find(" / ", start);
         if ((end == std::string_view::npos) != (i + 1 == N)) {
-            throw std::logic_error("a scoring table cell has the wrong number of ranges: " + std::string(cell));
+            throw std::logic_error("a scoring table cell has the wrong number of ranges: " +
+                                   std::string(cell));
         }
         auto range = ParseCountRange(cell.substr(start, end == std::string_view::npos ? end : end - start));
         if (!range) {

@@ -21,7 +21,8 @@ bool MatchesForRemoval(SignCode slotCode, SignCode code) {
     if (slotCode == code) {
         return true;
     }
-    return (code == codes::kFH || code == codes::kDzw) && IsSubVariant(slotCode) && ParentOfCode(slotCode) == code;
+    return (code == codes::kFH || code == codes::kDzw) && IsSubVariant(slotCode) &&
+           ParentOfCode(slotCode) == code;
 }
 
 std::optional<int> RemoveSign(Answer& answer, SignCode code) {

@@ -40,7 +40,8 @@ int LevelSum(const Protocol& protocol, int level) {
 
 enum Stem { F, B, BSec, BKlein, BF, b, FFb, FHd, FFbParen, aFFb, nFFb };
 
-constexpr SignCode kFbF = 334, kFb = 335, kHdF = 337, kHd = 338, kNFbF = 339, kNFb = 340, kAFbF = 341, kAFb = 342;
+constexpr SignCode kFbF = 334, kFb = 335, kHdF = 337, kHd = 338, kNFbF = 339, kNFb = 340, kAFbF = 341,
+                   kAFb = 342;
 
 std::string_view FirstRuleThatHolds(std::span<const tables::Rule> rules, double left, double right) {
     for (const auto& rule : rules) {
@@ -140,7 +141,8 @@ Typologies ComputeTypologies(const Protocol& protocol) {
     t.experienceType = ExperienceType(protocol);
     t.secondaryFormula = SecondaryFormula(protocol);
     t.innerTension = InnerTension(protocol);
-    t.experienceTypeLabel = std::string(ClassifyExperienceType(t.experienceType.left, t.experienceType.right));
+    t.experienceTypeLabel =
+        std::string(ClassifyExperienceType(t.experienceType.left, t.experienceType.right));
     t.secondaryFormulaLabel =
         std::string(ClassifySecondaryFormula(t.secondaryFormula.left, t.secondaryFormula.right));
     t.innerTensionLabel = std::string(ClassifyInnerTension(t.innerTension.left, t.innerTension.right));

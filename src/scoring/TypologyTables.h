@@ -15,10 +15,18 @@ struct SideRange {
     double high;
     constexpr bool Holds(double value) const { return value >= low && value <= high; }
 };
-constexpr SideRange Is(double value) { return {value, value}; }
-constexpr SideRange Between(double low, double high) { return {low, high}; }
-constexpr SideRange AtMost(double high) { return {-kUnbounded, high}; }
-constexpr SideRange AtLeast(double low) { return {low, kUnbounded}; }
+constexpr SideRange Is(double value) {
+    return {value, value};
+}
+constexpr SideRange Between(double low, double high) {
+    return {low, high};
+}
+constexpr SideRange AtMost(double high) {
+    return {-kUnbounded, high};
+}
+constexpr SideRange AtLeast(double low) {
+    return {low, kUnbounded};
+}
 
 // Both sides in range: (left, right) for the pair as written.
 struct Clause {
@@ -39,8 +47,8 @@ std::span<const Rule> SecondaryFormulaRules(); // a pair no rule takes is "fesz�
 inline constexpr std::string_view kSecondaryFormulaOtherwise = "feszült";
 
 // Inner tension: for each zw count 0..12 the ranges of rounded shading for the five labels.
-inline constexpr std::string_view kInnerTensionLabels[5] = {
-    "sivár", "ellensúly nélküli zw hangsúlyú", "zw hangsúlyú", "feszült", "Hd hangsúlyú"};
+inline constexpr std::string_view kInnerTensionLabels[5] = {"sivár", "ellensúly nélküli zw hangsúlyú",
+                                                            "zw hangsúlyú", "feszült", "Hd hangsúlyú"};
 std::span<const std::string_view> InnerTensionRows(); // row z: "0-1 / - / - / - / 2-20"
 
 // The intellect rating of F+%1: the first band whose upper bound (inclusive) is not exceeded.

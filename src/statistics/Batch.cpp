@@ -31,11 +31,12 @@ public:
         auto& parse = m_parse;
         if (!parse) {
             if (parse.error.problem == ProtocolFileProblem::NotQuelvarin) {
-                notes.push_back({BatchNote::Kind::Rejected, "nem Quelvarin állomány, kihagyva: " + file.string()});
+                notes.push_back(
+                    {BatchNote::Kind::Rejected, "nem Quelvarin állomány, kihagyva: " + file.string()});
             } else {
-                notes.push_back({BatchNote::Kind::Rejected, "hibás jegyzőkönyv, kihagyva: " + file.string() + ", " +
-                                                                std::to_string(parse.error.line) + ". sor: " +
-                                                                parse.error.reason});
+                notes.push_back({BatchNote::Kind::Rejected, "hibás jegyzőkönyv, kihagyva: " + file.string() +
+                                                                ", " + std::to_string(parse.error.line) +
+                                                                ". sor: " + parse.error.reason});
             }
             return nullptr;
         }
@@ -82,8 +83,8 @@ void Report(const Progress& progress, std::size_t done, std::size_t total) {
 // Reads the files in order and adds the row of each one the loader accepts; `rowOf` gives
 // none for a file it skips. False when the output stopped taking rows.
 template <typename RowOf>
-bool AddRows(const std::vector<fs::path>& files, const Progress& progress, BatchReport& report, Chunks& chunks,
-             RowOf rowOf) {
+bool AddRows(const std::vector<fs::path>& files, const Progress& progress, BatchReport& report,
+             Chunks& chunks, RowOf rowOf) {
     FileReader reader;
     bool ok = true;
     for (std::size_t i = 0; i < files.size() && ok; ++i) {
@@ -130,21 +131,23 @@ BatchReport AttachFiles(const fs::path& target, const std::vector<fs::path>& fil
     };
     Chunks chunks(write);
     bool ok = exists || chunks.Add(StatisticsHeader());
-    ok = ok && AddRows(files, progress, report, chunks,
-                       [&](const Protocol& protocol, const fs::path& file) -> std::optional<std::string> {
-                           const auto& code = protocol.personal.code;
-                           if (skipPresent && !present.insert(code).second) {
-                               report.notes.push_back({BatchNote::Kind::AlreadyPresent,
-                                                       "már szerepel a célfájlban, kihagyva: " + file.string() +
-                                                           " (" + code + ")"});
-                               return std::nullopt;
-                           }
-                           return StatisticsRow(protocol);
-                       });
+    ok = ok &&
+         AddRows(files, progress, report, chunks,
+                 [&](const Protocol& protocol, const fs::path& file) -> std::optional<std::string> {
+                     const auto& code = protocol.personal.code;
+                     if (skipPresent && !present.insert(code).second) {
+                         report.notes.push_back(
+                             {BatchNote::Kind::AlreadyPresent,
+                              "már szerepel a célfájlban, kihagyva: " + file.string() + " (" + code + ")"});
+                         return std::nullopt;
+                     }
+                     return StatisticsRow(protocol);
+                 });
     ok = chunks.Flush() && ok;
     ok = std::fclose(out) == 0 && ok;
     if (!ok) {
-        report.failure = "A(z) „" + target.string() + "” állomány nem írható!!! A korábban írt sorok megmaradtak.";
+        report.failure =
+            "A(z) „" + target.string() + "” állomány nem írható!!! A korábban írt sorok megmaradtak.";
     }
     return report;
 }
@@ -158,13 +161,14 @@ std::vector<fs::path> ProtocolFilesOf(const fs::path& folder) {
             files.push_back(it->path());
         }
     }
-    std::sort(files.begin(), files.end(),
-              [](const fs::path& a, const fs::path& b) { return a.filename().string() < b.filename().string(); });
+    std::sort(files.begin(), files.end(), [](const fs::path& a, const fs::path& b) {
+        return a.filename().string() < b.filename().string();
+    });
     return files;
 }
 
-BatchReport ExportSummary(const std::vector<fs::path>& files, const std::function<bool(std::string_view)>& write,
-                          const Progress& progress) {
+BatchReport ExportSummary(const std::vector<fs::path>& files,
+                          const std::function<bool(std::string_view)>& write, const Progress& progress) {
     BatchReport report;
     Chunks chunks(write);
     bool ok = chunks.Add(SummaryHeader());

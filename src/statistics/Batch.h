@@ -20,9 +20,9 @@ struct BatchNote {
 
 struct BatchReport {
     std::size_t rows = 0;
-    std::vector<BatchNote> notes;            // one line per file skipped or changed
+    std::vector<BatchNote> notes;              // one line per file skipped or changed
     std::optional<std::filesystem::path> last; // the last file a row was built from
-    std::optional<std::string> failure;       // the run stopped: the target could not be written
+    std::optional<std::string> failure;        // the run stopped: the target could not be written
 };
 
 using Progress = std::function<void(std::size_t done, std::size_t total)>;

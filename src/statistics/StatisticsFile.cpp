@@ -84,14 +84,16 @@ bool IsNameCharacter(char c) {
 }
 
 bool IsValidName(std::string_view name) {
-    return !name.empty() && name.size() <= kMaxNameLength && std::all_of(name.begin(), name.end(), IsNameCharacter);
+    return !name.empty() && name.size() <= kMaxNameLength &&
+           std::all_of(name.begin(), name.end(), IsNameCharacter);
 }
 
 TypedName FilterTypedName(std::string_view typed) {
     TypedName result{std::string(typed)};
     // The field is checked after every keystroke: only its last character is new. A name
     // pasted whole is kept up to its first character that may not stand in a name.
-    auto bad = std::find_if(result.name.begin(), result.name.end(), [](char c) { return !IsNameCharacter(c); });
+    auto bad =
+        std::find_if(result.name.begin(), result.name.end(), [](char c) { return !IsNameCharacter(c); });
     if (bad != result.name.end()) {
         result.name.erase(bad, result.name.end());
         result.refused = true;

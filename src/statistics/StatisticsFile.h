@@ -68,6 +68,7 @@ CheckResult PreCheck(const std::filesystem::path& target, const std::vector<std:
 // "ellenőrzés": no file name twice in the attach list.
 CheckResult DuplicateCheck(const std::vector<std::filesystem::path>& attachList);
 // ">>": adds the paths not yet in the list, in order.
-void AddToAttachList(std::vector<std::filesystem::path>& attachList, const std::vector<std::filesystem::path>& selected);
+void AddToAttachList(std::vector<std::filesystem::path>& attachList,
+                     const std::vector<std::filesystem::path>& selected);
 
 } // namespace quelvarin::statistics

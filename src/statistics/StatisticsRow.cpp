@@ -53,15 +53,15 @@ private:
 };
 
 constexpr std::array<std::string_view, 35> kFirstHeaders = {
-    "Kod",    "Nem",    "kor",    "isk",     "FSZ_1",  "FSZ_2",  "FSZ_3",  "FSZ_4",     "FSZ_5",
-    "FSZ_6",  "FSZ_7",  "FSZ_8",  "FSZ_9",   "FSZ_10", "Színes_I", "Realitás_I", "G_csop", "D_csop",
-    "Dd_csop", "zw_csop", "SumF", "F1perc", "F2perc", "ETbal",  "ETjobb", "MFbal",     "MFjobb",
-    "ITbal",  "ITjobb", "Mperc",  "Tperc",   "Objperc", "TartKorokSz", "Tart_szór", "Szumma_tart",
+    "Kod",     "Nem",     "kor",   "isk",    "FSZ_1",   "FSZ_2",       "FSZ_3",      "FSZ_4",       "FSZ_5",
+    "FSZ_6",   "FSZ_7",   "FSZ_8", "FSZ_9",  "FSZ_10",  "Színes_I",    "Realitás_I", "G_csop",      "D_csop",
+    "Dd_csop", "zw_csop", "SumF",  "F1perc", "F2perc",  "ETbal",       "ETjobb",     "MFbal",       "MFjobb",
+    "ITbal",   "ITjobb",  "Mperc", "Tperc",  "Objperc", "TartKorokSz", "Tart_szór",  "Szumma_tart",
 };
 
 // The summary export's stems of the determinants with a form level.
-constexpr std::array<std::string_view, 11> kSummaryStems = {"F_",   "B_",   "Bsec_", "Bklein_", "BF_",  "b_",
-                                                            "FFb_", "FHd_", "F(Fb)_", "aFFb_", "nFFb_"};
+constexpr std::array<std::string_view, 11> kSummaryStems = {"F_",   "B_",   "Bsec_",  "Bklein_", "BF_",  "b_",
+                                                            "FFb_", "FHd_", "F(Fb)_", "aFFb_",   "nFFb_"};
 
 } // namespace
 
@@ -124,7 +124,8 @@ std::string StatisticsRow(const Protocol& protocol) {
     auto typologies = ComputeTypologies(protocol);
     row.Add(text::Percent(typologies.formPlusPercent1));
     row.Add(text::Percent(typologies.formPlusPercent2));
-    for (const auto& pair : {typologies.experienceType, typologies.secondaryFormula, typologies.innerTension}) {
+    for (const auto& pair :
+         {typologies.experienceType, typologies.secondaryFormula, typologies.innerTension}) {
         auto [left, right] = SplitPair(text::Pair(pair));
         row.Add(left);
         row.Add(right);
@@ -144,9 +145,10 @@ std::string StatisticsRow(const Protocol& protocol) {
 
 std::string SummaryHeader() {
     Row row;
-    for (std::string_view header : {"Nev", "kor", "nem", "Fsz", "I-VII", "VIII-X", "G", "D", "Dd", "Do", "Gkomb",
-                                    "Gzw", "DGkomb", "DGkonf", "DGkont", "DzwG", "Dzw", "Ddzw", "zw", "G_csop",
-                                    "D_csop", "Dd_csop", "zw_csop", "Do_csop", "Dgkonf_c", "Szines_i"}) {
+    for (std::string_view header :
+         {"Nev", "kor",    "nem",    "Fsz",     "I-VII",   "VIII-X",  "G",        "D",       "Dd",
+          "Do",  "Gkomb",  "Gzw",    "DGkomb",  "DGkonf",  "DGkont",  "DzwG",     "Dzw",     "Ddzw",
+          "zw",  "G_csop", "D_csop", "Dd_csop", "zw_csop", "Do_csop", "Dgkonf_c", "Szines_i"}) {
         row.Add(header);
     }
     for (auto stem : kSummaryStems) {
@@ -154,7 +156,8 @@ std::string SummaryHeader() {
             row.Add(std::string(stem) + std::string(level));
         }
     }
-    for (std::string_view header : {"FbF", "HdF", "nFbF", "aFbF", "asszocB", "Fb", "Hd", "nFb", "aFb", "absztr.B", "Fbn"}) {
+    for (std::string_view header :
+         {"FbF", "HdF", "nFbF", "aFbF", "asszocB", "Fb", "Hd", "nFb", "aFb", "absztr.B", "Fbn"}) {
         row.Add(header);
     }
     return row.Take();

@@ -14,8 +14,10 @@ inline constexpr std::string_view kNothingToRemove = "Nincs mit kivenni!!!";
 inline constexpr std::string_view kCounterFull = "Ebből a jelből legfeljebb 255 adható!!!";
 inline constexpr std::string_view kNotQuelvarin = "Ez nem Quelvarin állomány!!!";
 inline constexpr std::string_view kOnlyFromList = "Csak a listáról választhat!";
-inline constexpr std::string_view kNothingToInterpret = "Nincs értékelhető felelet, szöveges értelmezés nem készült.";
-inline constexpr std::string_view kNoHelpSignChosen = "Nincs kiválasztott jel, amelynek a súgóját menteni lehetne!";
+inline constexpr std::string_view kNothingToInterpret =
+    "Nincs értékelhető felelet, szöveges értelmezés nem készült.";
+inline constexpr std::string_view kNoHelpSignChosen =
+    "Nincs kiválasztott jel, amelynek a súgóját menteni lehetne!";
 
 inline constexpr std::string_view kAskSaveCurrent = "El akarja menteni az aktuális vizsgálatot?";
 inline constexpr std::string_view kAskExit = "Ki akar lépni a programból?";

@@ -34,7 +34,9 @@ public:
     bool operator==(const RefreshSteps&) const = default;
 
 private:
-    static constexpr std::uint8_t Bit(RefreshStep step) { return static_cast<std::uint8_t>(1u << static_cast<unsigned>(step)); }
+    static constexpr std::uint8_t Bit(RefreshStep step) {
+        return static_cast<std::uint8_t>(1u << static_cast<unsigned>(step));
+    }
     std::uint8_t m_bits = 0;
 };
 
@@ -47,12 +49,12 @@ inline constexpr RefreshSteps kVulgarEntered{RefreshStep::VulgarPercent};
 inline constexpr RefreshSteps kOriginalityEntered{RefreshStep::OriginalityPercent};
 inline constexpr RefreshSteps kSpecialReactionEntered{};
 inline constexpr RefreshSteps kSignRemoved{RefreshStep::VulgarPercent,      RefreshStep::OriginalityPercent,
-                                       RefreshStep::ApprehensionMode,   RefreshStep::AnswerCounts,
-                                       RefreshStep::DeterminantFigures, RefreshStep::ContentFigures};
+                                           RefreshStep::ApprehensionMode,   RefreshStep::AnswerCounts,
+                                           RefreshStep::DeterminantFigures, RefreshStep::ContentFigures};
 // A card chosen changes the number of answers, and with it the grading of the formula and
 // every percentage of the effective answers.
-inline constexpr RefreshSteps kCardChosen{RefreshStep::AnswerCounts,   RefreshStep::ApprehensionMode,
-                                          RefreshStep::ContentFigures, RefreshStep::VulgarPercent,
+inline constexpr RefreshSteps kCardChosen{RefreshStep::AnswerCounts,       RefreshStep::ApprehensionMode,
+                                          RefreshStep::ContentFigures,     RefreshStep::VulgarPercent,
                                           RefreshStep::OriginalityPercent, RefreshStep::AnswersPerCard};
 // A "Versagen" lowers the effective answers, the base of the percentages.
 inline constexpr RefreshSteps kVersagenEntered{RefreshStep::ContentFigures, RefreshStep::VulgarPercent,

@@ -2,18 +2,18 @@
 
 #include "indices/neiger.h"
 #include "interpretation/Interpretation.h"
+#include "model/EducationLevels.h"
+#include "model/SymbolCatalogue.h"
+#include "platform/AtomicFile.h"
 #include "platform/Cp1250.h"
 #include "reports/ExaminationSheet.h"
 #include "reports/Glossary.h"
 #include "reports/ProtocolPage.h"
 #include "reports/SheetScales.h"
-#include "statistics/StatisticsFile.h"
-#include "statistics/StatisticsRow.h"
-#include "model/EducationLevels.h"
-#include "model/SymbolCatalogue.h"
-#include "platform/AtomicFile.h"
 #include "scoring/AnswerCounts.h"
 #include "scoring/SignEntry.h"
+#include "statistics/StatisticsFile.h"
+#include "statistics/StatisticsRow.h"
 #include "workstation/Messages.h"
 
 #include <system_error>
@@ -26,9 +26,13 @@ namespace {
 constexpr std::uint8_t kCounterLimit = 255;
 
 // The cards on which "Hd-kompenzálás" (denial of shading) cannot be scored: the coloured ones.
-bool IsColourCardForHdKompenzalas(int card) { return card == 2 || card == 8 || card == 9 || card == 10; }
+bool IsColourCardForHdKompenzalas(int card) {
+    return card == 2 || card == 8 || card == 9 || card == 10;
+}
 
-bool IsOriginalityCode(SignCode code) { return code >= codes::kOPlus && code <= codes::kOMinus; }
+bool IsOriginalityCode(SignCode code) {
+    return code >= codes::kOPlus && code <= codes::kOMinus;
+}
 
 } // namespace
 
@@ -85,7 +89,8 @@ bool Workstation::LoadProtocol(const fs::path& path) {
         if (parse.error.problem == ProtocolFileProblem::NotQuelvarin) {
             m_notifier.Message(messages::kNotQuelvarin);
         } else {
-            m_notifier.Message(messages::BadProtocolFile(path.string(), parse.error.line, parse.error.reason));
+            m_notifier.Message(
+                messages::BadProtocolFile(path.string(), parse.error.line, parse.error.reason));
         }
         return false;
     }
@@ -161,7 +166,9 @@ bool Workstation::ChooseCard(int card) {
     return true;
 }
 
-std::vector<VulgarEntry> Workstation::CurrentVulgarEntries() const { return VulgarEntriesOfCard(m_currentCard); }
+std::vector<VulgarEntry> Workstation::CurrentVulgarEntries() const {
+    return VulgarEntriesOfCard(m_currentCard);
+}
 
 std::string Workstation::CurrentVulgarHeading() const {
     return IsCard(m_currentCard) ? VulgarHeading(m_currentCard) : std::string();
@@ -180,11 +187,14 @@ void Workstation::RebuildColumns() {
 EntryResult Workstation::ClickSignBox(SignCode code) {
     switch (KindOfCode(code)) {
     case SignKind::Location:
-        return Enter(code, SignColumn::Locations, std::string(NameOfCode(code)), refresh::kLocationEntered, true);
+        return Enter(code, SignColumn::Locations, std::string(NameOfCode(code)), refresh::kLocationEntered,
+                     true);
     case SignKind::Determinant:
-        return Enter(code, ColumnOfCode(code), std::string(NameOfCode(code)), refresh::kDeterminantEntered, false);
+        return Enter(code, ColumnOfCode(code), std::string(NameOfCode(code)), refresh::kDeterminantEntered,
+                     false);
     case SignKind::Content:
-        return Enter(code, SignColumn::Contents, std::string(NameOfCode(code)), refresh::kContentEntered, false);
+        return Enter(code, SignColumn::Contents, std::string(NameOfCode(code)), refresh::kContentEntered,
+                     false);
     default:
         break;
     }
@@ -215,7 +225,8 @@ EntryResult Workstation::ChooseSpecialReactionRow(std::string_view name) {
         return Ignored();
     }
     return Enter(code, SignColumn::SpecialReactions, std::string(NameOfCode(code)),
-                 code == codes::kVersagen ? refresh::kVersagenEntered : refresh::kSpecialReactionEntered, false);
+                 code == codes::kVersagen ? refresh::kVersagenEntered : refresh::kSpecialReactionEntered,
+                 false);
 }
 
 EntryResult Workstation::ChooseVulgarRow(std::string_view vulgarClass) {
@@ -238,7 +249,8 @@ EntryResult Workstation::RightClickOriginalityBox(SignCode code) {
     if (!IsOriginalityCode(code)) {
         return Ignored();
     }
-    return Enter(code, SignColumn::Frequencies, std::string(NameOfCode(code)), refresh::kOriginalityEntered, false);
+    return Enter(code, SignColumn::Frequencies, std::string(NameOfCode(code)), refresh::kOriginalityEntered,
+                 false);
 }
 
 EntryResult Workstation::ChooseLocationTableItem(std::string_view caption) {
@@ -253,7 +265,8 @@ EntryResult Workstation::ChooseLocationTableItem(std::string_view caption) {
         return Ignored();
     }
     // A location scored from the tables changes the same figures as one scored from its box.
-    return Enter(code, SignColumn::Locations, std::string(NameOfCode(code)), refresh::kLocationEntered, false);
+    return Enter(code, SignColumn::Locations, std::string(NameOfCode(code)), refresh::kLocationEntered,
+                 false);
 }
 
 EntryResult Workstation::Ignored() {
@@ -382,12 +395,24 @@ void Workstation::RecomputeApprehensionMode() {
     m_apprehension = BuildApprehensionFormula(m_protocol);
     m_apprehensionBuilt = true;
 }
-void Workstation::RecomputeAnswerCounts() { CountAnswers(m_protocol); }
-void Workstation::RecomputeDeterminantFigures() { m_typologies = ComputeTypologies(m_protocol); }
-void Workstation::RecomputeContentFigures() { m_contents = ComputeContentFigures(m_protocol); }
-void Workstation::RecomputeVulgarPercent() { neiger::StoreVulgarPercent(m_protocol); }
-void Workstation::RecomputeOriginalityPercent() { neiger::StoreOriginalityPercent(m_protocol); }
-void Workstation::RecountAnswersPerCard() { m_answersPerCard = CountAnswersPerCard(m_protocol); }
+void Workstation::RecomputeAnswerCounts() {
+    CountAnswers(m_protocol);
+}
+void Workstation::RecomputeDeterminantFigures() {
+    m_typologies = ComputeTypologies(m_protocol);
+}
+void Workstation::RecomputeContentFigures() {
+    m_contents = ComputeContentFigures(m_protocol);
+}
+void Workstation::RecomputeVulgarPercent() {
+    neiger::StoreVulgarPercent(m_protocol);
+}
+void Workstation::RecomputeOriginalityPercent() {
+    neiger::StoreOriginalityPercent(m_protocol);
+}
+void Workstation::RecountAnswersPerCard() {
+    m_answersPerCard = CountAnswersPerCard(m_protocol);
+}
 
 std::string Workstation::ApprehensionLabel() const {
     return m_apprehensionBuilt ? m_apprehension.formula : std::string("--------------");
@@ -419,7 +444,8 @@ Lines Workstation::ExaminationSheetLines() {
     ComputeSensitivityParanoia();
     auto constellations = reports::ComputeConstellations(m_protocol);
     auto scales = reports::ComputeSheetScales(m_protocol);
-    return reports::WriteExaminationSheet({m_protocol, m_help, m_sensitivityParanoia, constellations, scales});
+    return reports::WriteExaminationSheet(
+        {m_protocol, m_help, m_sensitivityParanoia, constellations, scales});
 }
 
 std::optional<fs::path> Workstation::WriteExaminationSheet() {
@@ -459,7 +485,9 @@ Lines Workstation::BuildGlossary() {
     return reports::BuildGlossary(m_protocol, m_help);
 }
 
-std::string Workstation::GlossaryTitle() const { return "Mechanikus szószedet: " + m_protocol.personal.code; }
+std::string Workstation::GlossaryTitle() const {
+    return "Mechanikus szószedet: " + m_protocol.personal.code;
+}
 
 bool Workstation::RegenerateHelpPages() {
     if (auto failed = reports::RegenerateHelpPages(m_paths, m_help)) {
@@ -576,7 +604,9 @@ std::optional<HelpTexts> Workstation::ClickColumnEntry(SignColumn column, std::s
     return HelpTextsOf(code);
 }
 
-bool Workstation::StoreScoringHelp(const std::vector<std::string>& lines) { return StoreHelp(m_help.scoring, lines); }
+bool Workstation::StoreScoringHelp(const std::vector<std::string>& lines) {
+    return StoreHelp(m_help.scoring, lines);
+}
 
 bool Workstation::StoreInterpretationHelp(const std::vector<std::string>& lines) {
     return StoreHelp(m_help.interpretation, lines);

@@ -1,8 +1,7 @@
 // The Workstation's operations for the indices the examiner codes or ticks: SZEI, the
 // transference scale, the alcoholism and the supplementary-information check lists.
-#include "workstation/Workstation.h"
-
 #include "scoring/AnswerCounts.h"
+#include "workstation/Workstation.h"
 
 namespace quelvarin {
 

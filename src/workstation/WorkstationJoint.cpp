@@ -1,9 +1,8 @@
 // The Workstation's operations for the joint examination window: the record's card is the
 // workstation's CurrentCard, and its description lines and report are files of the root.
-#include "workstation/Workstation.h"
-
 #include "joint/InteractometricReport.h"
 #include "workstation/Messages.h"
+#include "workstation/Workstation.h"
 
 namespace quelvarin {
 

@@ -6,7 +6,6 @@
 #include "support/ProtocolBuilder.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 namespace quelvarin {
@@ -230,7 +229,8 @@ TEST_F(Cli, StatisticsHeaderRowsAndAttach) {
     EXPECT_EQ(header.out.substr(0, 8), "Kod\tNem\t");
     EXPECT_EQ(std::count(header.out.begin(), header.out.end(), '\t'), 356);
 
-    auto rows = Invoke({"stat-row", (dir / "jo.qvl").string(), (dir / "rossz.qvl").string(), (dir / "jo.qvl").string()});
+    auto rows = Invoke(
+        {"stat-row", (dir / "jo.qvl").string(), (dir / "rossz.qvl").string(), (dir / "jo.qvl").string()});
     EXPECT_EQ(rows.status, 2) << "a rejected file is named and skipped";
     EXPECT_NE(rows.err.find("rossz.qvl"), std::string::npos);
     EXPECT_EQ(SplitLines(rows.out).size(), 2u);

@@ -7,7 +7,8 @@ namespace quelvarin {
 namespace {
 
 TEST(Alkohol, RequiredSignsByTheLengthOfTheProtocol) {
-    const std::pair<int, int> cases[] = {{0, 1}, {10, 1}, {11, 2}, {20, 2}, {21, 3}, {30, 3}, {31, 4}, {90, 4}};
+    const std::pair<int, int> cases[] = {{0, 1},  {10, 1}, {11, 2}, {20, 2},
+                                         {21, 3}, {30, 3}, {31, 4}, {90, 4}};
     for (auto [answers, required] : cases) {
         EXPECT_EQ(alkohol::RequiredSigns(answers), required) << answers;
     }
@@ -45,7 +46,7 @@ TEST(Alkohol, TheVerdictFollowsTickChangesOnly) {
 
 TEST(Alkohol, EachItemShowsTheBlockOfItsFamily) {
     const std::pair<int, const char*> cases[] = {
-        {1, "Orális jegyek:"}, {4, "Orális jegyek:"},     {6, "Uretrális jegyek:"},  {7, "Analitás:"},
+        {1, "Orális jegyek:"},   {4, "Orális jegyek:"},      {6, "Uretrális jegyek:"}, {7, "Analitás:"},
         {9, "Szexuális zavar:"}, {12, "Cirkuláris jegyek:"}, {13, "Parkinzonizmus:"},
     };
     for (auto [item, heading] : cases) {

@@ -65,10 +65,11 @@ TEST(Neiger, TheCheckListHasSixteenRowsOfEqualWidth) {
 TEST(FrequencyPercents, OfTheEffectiveAnswersHalvesToEven) {
     using test::WithCounts;
     EXPECT_EQ(neiger::VulgarPercent(WithCounts(8, {{293, 1}, {294, 1}, {295, 1}})), 38); // 37.5
-    EXPECT_EQ(neiger::VulgarPercent(WithCounts(8, {{294, 1}})), 12);                    // 12.5
+    EXPECT_EQ(neiger::VulgarPercent(WithCounts(8, {{294, 1}})), 12);                     // 12.5
     EXPECT_EQ(neiger::OriginalityPercent(WithCounts(10, {{297, 1}, {298, 1}, {299, 2}, {260, 2}})), 50);
     EXPECT_EQ(neiger::VulgarPercent(WithCounts(0, {{293, 3}})), 0);
-    EXPECT_EQ(neiger::OriginalityPercent(WithCounts(3, {{297, 1}, {260, 3}})), 0) << "every answer a Versagen";
+    EXPECT_EQ(neiger::OriginalityPercent(WithCounts(3, {{297, 1}, {260, 3}})), 0)
+        << "every answer a Versagen";
 
     auto protocol = WithCounts(2, {{293, 200}, {294, 100}});
     neiger::StoreVulgarPercent(protocol);

@@ -51,8 +51,12 @@ TEST(Szei, TheCodingWindowsTabFollowsTheClickedRow) {
         std::optional<int> tab;
     };
     const Case cases[] = {
-        {"A", std::nullopt, 0}, {"E", 3, 1}, {"D", 0, 2}, {"C", 0, 3}, {"B", 0, 4},
-        {"?", 2, 2},            // an uncoded row leaves the tab as it was
+        {"A", std::nullopt, 0},
+        {"E", 3, 1},
+        {"D", 0, 2},
+        {"C", 0, 3},
+        {"B", 0, 4},
+        {"?", 2, 2}, // an uncoded row leaves the tab as it was
         {"?", std::nullopt, std::nullopt},
         {"0", 2, std::nullopt}, // no category: no tab
         {"x", 2, std::nullopt}, // a foreign code from a file likewise
@@ -94,9 +98,13 @@ TEST(Attetel, SharesOfTheAnswers) {
     };
     const Case cases[] = {
         {Protocol{}, {0, 0, 0, 0, 0, 0}, 350},
-        {Transference(4, {"Semleges válaszok.", "Semleges válaszok.", "Agresszió.", "-"}), {50, 0, 0, 25, 0, 0}, 350},
+        {Transference(4, {"Semleges válaszok.", "Semleges válaszok.", "Agresszió.", "-"}),
+         {50, 0, 0, 25, 0, 0},
+         350},
         {Transference(8, {"Testiség."}), {0, 0, 0, 0, 12, 0}, 350},
-        {Transference(3, {"Semleges válaszok.", "Semleges válaszok.", "Semleges válaszok."}), {100, 0, 0, 0, 0, 0}, 550},
+        {Transference(3, {"Semleges válaszok.", "Semleges válaszok.", "Semleges válaszok."}),
+         {100, 0, 0, 0, 0, 0},
+         550},
         {Transference(2, {"Agresszió", "Narcisztikus válaszok."}), {0, 0, 0, 0, 0, 0}, 350},
     };
     for (const auto& c : cases) {

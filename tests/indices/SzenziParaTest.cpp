@@ -40,10 +40,16 @@ TEST(SensitivityParanoia, ZonesByTheRoundedIndex) {
         sp::Zone zone;
     };
     const Case cases[] = {
-        {-50, sp::Zone::Healthy},     {136, sp::Zone::Healthy},    {136.4, sp::Zone::Healthy},
-        {136.5, sp::Zone::Healthy},   {136.6, sp::Zone::NonPsychoticParanoid}, {137.5, sp::Zone::NonPsychoticParanoid},
-        {236.4, sp::Zone::NonPsychoticParanoid}, {236.5, sp::Zone::NonPsychoticParanoid},
-        {236.6, sp::Zone::PsychoticParanoid},    {5000, sp::Zone::PsychoticParanoid},
+        {-50, sp::Zone::Healthy},
+        {136, sp::Zone::Healthy},
+        {136.4, sp::Zone::Healthy},
+        {136.5, sp::Zone::Healthy},
+        {136.6, sp::Zone::NonPsychoticParanoid},
+        {137.5, sp::Zone::NonPsychoticParanoid},
+        {236.4, sp::Zone::NonPsychoticParanoid},
+        {236.5, sp::Zone::NonPsychoticParanoid},
+        {236.6, sp::Zone::PsychoticParanoid},
+        {5000, sp::Zone::PsychoticParanoid},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(sp::ZoneOf(c.index), c.zone) << c.index;
@@ -57,9 +63,9 @@ TEST(SensitivityParanoia, StoresItsTwelveFiguresIntoTheCounters) {
     sp::Standing standing;
     sp::Recompute(protocol, standing);
     EXPECT_EQ(protocol.counts[416], 10);
-    EXPECT_EQ(protocol.counts[417], 2);  // Szem
-    EXPECT_EQ(protocol.counts[422], 4);  // the four hiding contents together
-    EXPECT_EQ(protocol.counts[427], 3);  // Veszély-projekció
+    EXPECT_EQ(protocol.counts[417], 2); // Szem
+    EXPECT_EQ(protocol.counts[422], 4); // the four hiding contents together
+    EXPECT_EQ(protocol.counts[427], 3); // Veszély-projekció
     EXPECT_EQ(protocol.counts[418], 0);
     EXPECT_EQ(standing.indicated, std::string(sp::ZoneTexts(*standing.zone).indicated));
 }

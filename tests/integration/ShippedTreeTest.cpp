@@ -6,7 +6,6 @@
 #include "support/ProtocolBuilder.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 
 namespace quelvarin {
@@ -63,12 +62,13 @@ TEST(ShippedTree, SeedsAFreshRootWithItsFolders) {
     auto root = dir / "quelva";
     ASSERT_TRUE(SeedInstallTree(kShipped, root));
     InstallPaths paths(root);
-    for (const auto& folder : {paths.CurrentFolder(), paths.ArchiveFolder(), paths.InterpretationHelpPagesFolder(),
-                               paths.ScoringHelpPagesFolder(), paths.StatisticsFolder(), paths.LayoutFolder(),
-                               paths.HintFile().parent_path(), paths.LocationFolder(), paths.CardPictureFolder(),
-                               paths.TopicHelpFolder(), paths.NotesFolder(), paths.ExperienceTypeFolder(),
-                               paths.SoundFile("magyar", 400).parent_path(), paths.SoundFile("angol", 400).parent_path(),
-                               paths.WordDocumentFile("x").parent_path()}) {
+    for (const auto& folder :
+         {paths.CurrentFolder(), paths.ArchiveFolder(), paths.InterpretationHelpPagesFolder(),
+          paths.ScoringHelpPagesFolder(), paths.StatisticsFolder(), paths.LayoutFolder(),
+          paths.HintFile().parent_path(), paths.LocationFolder(), paths.CardPictureFolder(),
+          paths.TopicHelpFolder(), paths.NotesFolder(), paths.ExperienceTypeFolder(),
+          paths.SoundFile("magyar", 400).parent_path(), paths.SoundFile("angol", 400).parent_path(),
+          paths.WordDocumentFile("x").parent_path()}) {
         EXPECT_TRUE(fs::is_directory(folder)) << folder;
     }
     EXPECT_TRUE(fs::exists(paths.ArchiveFolder() / "minta.qvl"));

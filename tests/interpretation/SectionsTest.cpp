@@ -1,16 +1,14 @@
 #include "interpretation/Interpretation.h"
-
 #include "support/AnswersBuilder.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace quelvarin::interpretation {
 namespace {
 
-using test::Repeated;
 using test::Answers;
+using test::Repeated;
 using test::ScoredAnswer;
 using test::WithAnswers;
 
@@ -22,10 +20,13 @@ Lines Interpret(const Protocol& protocol) {
 
 // The index of the first line equal to `text`, or lines.size().
 std::size_t Find(const Lines& lines, std::string_view text, std::size_t from = 0) {
-    auto it = std::find(lines.begin() + static_cast<std::ptrdiff_t>(std::min(from, lines.size())), lines.end(), text);
+    auto it = std::find(lines.begin() + static_cast<std::ptrdiff_t>(std::min(from, lines.size())),
+                        lines.end(), text);
     return static_cast<std::size_t>(it - lines.begin());
 }
-bool Has(const Lines& lines, std::string_view text) { return Find(lines, text) < lines.size(); }
+bool Has(const Lines& lines, std::string_view text) {
+    return Find(lines, text) < lines.size();
+}
 // The lines from the one equal to `first`, `count` of them.
 Lines From(const Lines& lines, std::string_view first, std::size_t count) {
     auto at = Find(lines, first);
@@ -65,10 +66,10 @@ TEST(FormLevel, MentalControlBands) {
         {Forms(13, 0, 7), "- a mentális kontroll laza, borderline szind.-ra,",
          "    (org. pszichózisra, pszichopátiára) utaló jegy."}, // exactly 65
         {Forms(7, 0, 3), "- a mentális kontroll laza, pszichopátiára,",
-         "    (org. pszichózisra, borderline szind.-ra) utaló jegy."}, // 70
-        {Forms(3, 0, 1), "- a mentális kontroll alacsony.", ""},                          // 75
-        {Forms(4, 0, 1), "- a mentális kontroll átlagos.", ""},                           // 80
-        {Forms(9, 0, 1), "- a mentális kontroll feszült, depresszív túlfékezett.", "-"},  // 90: no second line
+         "    (org. pszichózisra, borderline szind.-ra) utaló jegy."},                   // 70
+        {Forms(3, 0, 1), "- a mentális kontroll alacsony.", ""},                         // 75
+        {Forms(4, 0, 1), "- a mentális kontroll átlagos.", ""},                          // 80
+        {Forms(9, 0, 1), "- a mentális kontroll feszült, depresszív túlfékezett.", "-"}, // 90: no second line
         {Forms(19, 0, 1), "- a mentális kontroll perfekcionista, túlfékezett, reaktív depresszióra, ",
          "  kényszeres disszimulációra utaló jegy."}, // exactly 95
         {Forms(5, 0, 0), "- a mentális kontroll perfekcionista, túlfékezett, reaktív depresszióra, ",
@@ -97,7 +98,8 @@ TEST(FormLevel, PercentagesLineAndSuccession) {
     auto lines = Interpret(WithAnswers({{1, {400, 301}}, {2, {400, 312}}, {3, {400, 312}}, {4, {323}}}));
     EXPECT_TRUE(Has(lines, "Az F%-ok értékei alapján ( F+%1= 50.0 , F+%2= 50.0 ):"));
     EXPECT_EQ(From(lines, "F+ és F- válaszok váltakozása (Ön dönt, ha igen, akkor pszichózis)", 4),
-              (Lines{"F+ és F- válaszok váltakozása (Ön dönt, ha igen, akkor pszichózis)", "", "F +,   ,", "   ,F -,"}));
+              (Lines{"F+ és F- válaszok váltakozása (Ön dönt, ha igen, akkor pszichózis)", "", "F +,   ,",
+                     "   ,F -,"}));
     EXPECT_TRUE(Has(lines, "G és F+/- együtt jár 2 feleletben -> felületesség"));
     EXPECT_FALSE(Has(lines, "D és F+/- együtt jár 0 feleletben -> praktikus elnagyoltság"));
 }
@@ -131,10 +133,10 @@ TEST(FormLevel, DGkombEntryByTheFormLevel) {
         const char* second;
     };
     const Case cases[] = {
-        {4, 1, "                      jó F%-kal szervezőkészség"},   // 80
-        {6, 1, "                      jó F%-kal szervezőkészség"},   // 85.7
-        {5, 0, "                      rossz F%-kal paranoiditás"},   // 100
-        {3, 1, "                      rossz F%-kal paranoiditás"},   // 75
+        {4, 1, "                      jó F%-kal szervezőkészség"}, // 80
+        {6, 1, "                      jó F%-kal szervezőkészség"}, // 85.7
+        {5, 0, "                      rossz F%-kal paranoiditás"}, // 100
+        {3, 1, "                      rossz F%-kal paranoiditás"}, // 75
     };
     for (const auto& c : cases) {
         auto lines = Interpret(protocol(c.plus, c.minus));
@@ -176,9 +178,10 @@ TEST(SpecialReactions, ASectionWithoutReactionsIsItsTitleOnly) {
 TEST(SpecialReactions, VersagenInRankingOrder) {
     auto once = Interpret(WithAnswers(Answers({{1, {260}}, {9, {260}}}) + Repeated(8, 401)));
     auto heading = "versagenek rangsor szerint (IX.,VI.,VII.,X.,II.,IV.,III.,V.,VIII.,I.)";
-    EXPECT_EQ(From(once, heading, 6), (Lines{heading, "", "- IX. táblán (pszichaszténia, életképtelenség, szuicid veszély)",
-                                            "- IX. táblán (szuicid veszély, depresszió, diszfória)",
-                                            "- I. táblán (bemutatkozási csőd)", ""}));
+    EXPECT_EQ(From(once, heading, 6),
+              (Lines{heading, "", "- IX. táblán (pszichaszténia, életképtelenség, szuicid veszély)",
+                     "- IX. táblán (szuicid veszély, depresszió, diszfória)",
+                     "- I. táblán (bemutatkozási csőd)", ""}));
     auto twice = Interpret(WithAnswers(Answers({{9, {260}}, {9, {260}}}) + Repeated(8, 401)));
     EXPECT_EQ(From(twice, "- IX. táblán (szuicid veszély, depresszió, diszfória)", 3),
               (Lines{"- IX. táblán (szuicid veszély, depresszió, diszfória)",
@@ -196,13 +199,16 @@ TEST(SpecialReactions, UnbestimmtOnlyWithAFormAnswer) {
 }
 
 TEST(SpecialReactions, ConditionalLinesInsideBlocks) {
-    auto lines = Interpret(WithAnswers(Answers({{1, {223}}, {2, {259, 301}}}) + Forms(3, 0, 1) + Repeated(5, 401)));
-    EXPECT_EQ(From(lines, "szubjektiv kritika (1/11)", 6),
-              (Lines{"szubjektiv kritika (1/11)", "", "- szubjektivitás, önalulértékelés, kisebbrendűségi érzés",
-                     "- depressziv bizonytalanság, szorongás, teljesítményfélelem", "- önvád hajlama", ""}));
+    auto lines =
+        Interpret(WithAnswers(Answers({{1, {223}}, {2, {259, 301}}}) + Forms(3, 0, 1) + Repeated(5, 401)));
+    EXPECT_EQ(
+        From(lines, "szubjektiv kritika (1/11)", 6),
+        (Lines{"szubjektiv kritika (1/11)", "", "- szubjektivitás, önalulértékelés, kisebbrendűségi érzés",
+               "- depressziv bizonytalanság, szorongás, teljesítményfélelem", "- önvád hajlama", ""}));
     // F+%1 = (4 + 0) * 100 / 5 = 80: the responsibility line is written.
     EXPECT_EQ(From(lines, "vagy-vagy (1/11)", 5),
-              (Lines{"vagy-vagy (1/11)", "", "- nem tud dönteni, többféle tartalmat mond, bizonytalanságot fejez ki",
+              (Lines{"vagy-vagy (1/11)", "",
+                     "- nem tud dönteni, többféle tartalmat mond, bizonytalanságot fejez ki",
                      "- felelősség elhárítás", ""}));
 }
 
@@ -222,9 +228,9 @@ TEST(SpecialReactions, SexDependentLines) {
 
 TEST(SpecialReactions, DisplacedShockByCard) {
     auto lines = Interpret(WithAnswers(Answers({{5, {136}}, {6, {136}}}) + Repeated(8, 401)));
-    EXPECT_EQ(From(lines, "eltolódott sokk", 5),
-              (Lines{"eltolódott sokk", "", "- neurotikus jegy", "- V. táblán: reaktív, enyhén neurotikus tünetképzés",
-                     "- VI. táblán: súlyosabb neurotikus tünetképzés"}));
+    EXPECT_EQ(From(lines, "eltolódott sokk", 5), (Lines{"eltolódott sokk", "", "- neurotikus jegy",
+                                                        "- V. táblán: reaktív, enyhén neurotikus tünetképzés",
+                                                        "- VI. táblán: súlyosabb neurotikus tünetképzés"}));
 }
 
 TEST(Contents, AdolescentLineFromNineHumanAnswers) {
@@ -237,7 +243,8 @@ TEST(Contents, AdolescentLineFromNineHumanAnswers) {
 
 TEST(Contents, AnimalShareFrom35To40) {
     auto share = [](int animals, int answers) {
-        return Has(Interpret(WithAnswers(Repeated(animals, 346) + Repeated(answers - animals, 401))), "T, Td");
+        return Has(Interpret(WithAnswers(Repeated(animals, 346) + Repeated(answers - animals, 401))),
+                   "T, Td");
     };
     EXPECT_TRUE(share(7, 20));   // 35
     EXPECT_TRUE(share(8, 20));   // 40
@@ -271,10 +278,11 @@ TEST(Contents, MythWithoutSzorny) {
 
 TEST(Colour, FixedOpeningAndSubtitleForEveryProtocol) {
     auto lines = Interpret(WithAnswers(Repeated(5, 401)));
-    EXPECT_EQ(From(lines, "Színek jelentése az ÉT-ben", 9),
-              (Lines{"Színek jelentése az ÉT-ben", "ßßßßßßßßßßßßßßßßßßßßßßßßßß", "", "A színek és érzelmek összefüggése",
-                     "  piros - agresszió", "  kék-zöld - nőiség", "  sárga - promiszkuitás, gátlástalan kapcsolódás",
-                     "  barna - analitás, kényszer", ""}));
+    EXPECT_EQ(
+        From(lines, "Színek jelentése az ÉT-ben", 9),
+        (Lines{"Színek jelentése az ÉT-ben", "ßßßßßßßßßßßßßßßßßßßßßßßßßß", "",
+               "A színek és érzelmek összefüggése", "  piros - agresszió", "  kék-zöld - nőiség",
+               "  sárga - promiszkuitás, gátlástalan kapcsolódás", "  barna - analitás, kényszer", ""}));
     EXPECT_EQ(From(lines, "Az MF összetevői", 3), (Lines{"Az MF összetevői", "ßßßßßßßßßßßßßßßß", ""}));
 }
 
@@ -292,7 +300,8 @@ TEST(Colour, MovementWithoutAnyB) {
     EXPECT_TRUE(Has(lines, "- gyerekeknél: kétszer annyi BF, mint B (azonosítás bizonytalansága)"));
     EXPECT_FALSE(Has(lines, "  gyerekeknél: több B, mint BF, korai zárást jelöl a személyiségben"));
     EXPECT_FALSE(Has(lines, "            a B-k több, mint fele B+ , ezért jó prognózis"));
-    auto withB = Interpret(WithAnswers(Repeated(1, 305) + Repeated(2, 302) + Repeated(1, 324) + Repeated(6, 401)));
+    auto withB =
+        Interpret(WithAnswers(Repeated(1, 305) + Repeated(2, 302) + Repeated(1, 324) + Repeated(6, 401)));
     EXPECT_TRUE(Has(withB, "  gyerekeknél: több B, mint BF, korai zárást jelöl a személyiségben"));
     EXPECT_TRUE(Has(withB, "            a B-k több, mint fele B+ , ezért jó prognózis"));
 }
@@ -316,17 +325,20 @@ TEST(ExperienceType, CoarctatedWithBarrenFormulaAndNoForms) {
 }
 
 TEST(ExperienceType, CoarctatedFormBands) {
-    auto has = [](std::vector<ScoredAnswer> answers, const char* line) { return Has(Interpret(WithAnswers(answers)), line); };
+    auto has = [](std::vector<ScoredAnswer> answers, const char* line) {
+        return Has(Interpret(WithAnswers(answers)), line);
+    };
     EXPECT_FALSE(has(Forms(4, 0, 1), "Koartált ÉT + alacsony F%")); // 80
     EXPECT_FALSE(has(Forms(4, 0, 1), "Koartált ÉT + magas F%"));
-    EXPECT_FALSE(has(Forms(17, 0, 2), "Koartált ÉT + magas F%"));   // 89.5
-    EXPECT_TRUE(has(Forms(9, 0, 1), "Koartált ÉT + magas F%"));     // 90
+    EXPECT_FALSE(has(Forms(17, 0, 2), "Koartált ÉT + magas F%")); // 89.5
+    EXPECT_TRUE(has(Forms(9, 0, 1), "Koartált ÉT + magas F%"));   // 90
     EXPECT_TRUE(has(Forms(9, 0, 1), " F1% magas ( 90.0%), a kóros csoportok közül depressziónál gyakori"));
 }
 
 TEST(ExperienceType, DilatativeExtraversiveWithTenseInnerTension) {
     // ÉT 1 : 6 (B+ 1; Fb 4 = 6); IT 2 : 3 (zw 2; HdF 3) is "feszült".
-    auto lines = Interpret(WithAnswers(Answers({{1, {302}}}) + Repeated(4, 335) + Repeated(2, 412) + Repeated(3, 337)));
+    auto lines = Interpret(
+        WithAnswers(Answers({{1, {302}}}) + Repeated(4, 335) + Repeated(2, 412) + Repeated(3, 337)));
     auto at = Find(lines, " Dilatatív extravertált ÉT");
     ASSERT_LT(at, lines.size());
     EXPECT_TRUE(Has(lines, "Dilatatív extravertált ÉT + feszült IT vagy ford. tendenciájú MF"));
@@ -338,7 +350,8 @@ TEST(ExperienceType, DilatativeExtraversiveWithTenseInnerTension) {
 TEST(ExperienceType, GoodIntrovertNeedsElevenContentCategories) {
     // ÉT 3 : 1 (B+ 3; FbF 1); F+%1 85.7 (F+ 6, F- 1); a Kombináció.
     auto base = [](int categories) {
-        std::vector<ScoredAnswer> answers = Repeated(3, 302) + Repeated(1, 334) + Forms(6, 0, 1) + Repeated(1, 193);
+        std::vector<ScoredAnswer> answers =
+            Repeated(3, 302) + Repeated(1, 334) + Forms(6, 0, 1) + Repeated(1, 193);
         const SignCode contents[] = {345, 346, 347, 348, 349, 350, 351, 352, 353, 354, 355};
         for (int i = 0; i < categories; ++i) {
             answers.push_back({2, {contents[i]}});

@@ -2,7 +2,6 @@
 #include "interpretation/NormTable.h"
 #include "interpretation/TextOut.h"
 #include "platform/Cp1250.h"
-
 #include "support/AnswersBuilder.h"
 
 #include <gtest/gtest.h>
@@ -68,25 +67,23 @@ TEST(NormTest, UpperLimitOfTheSizeBand) {
         bool expected;
     };
     const Case cases[] = {
-        {400, 11, 20, true},  // 55 % > 51
-        {400, 10, 20, false}, // 50 %
-        {400, 7, 7, false},   // below eight answers
-        {400, 85, 85, false}, // above 84
-        {323, 2, 15, true},   // band 1: at most 1
-        {323, 2, 16, false},  // band 2: at most 2
-        {323, 3, 84, true},   // band 5
-        {403, 1, 35, true},   // Do: none usual up to 35 answers
-        {403, 1, 36, false},
-        {122, 1, 8, true},    // any Bizonytalanság
-        {345, 7, 20, true},   // M: 35 % above 27 %
-        {345, 5, 20, false},
-        {386, 2, 15, true},   // Szex: a second one in a short protocol
-        {386, 2, 30, false},
-        {350, 19, 20, false}, // Táj has no row: never above
+        {400, 11, 20, true},                        // 55 % > 51
+        {400, 10, 20, false},                       // 50 %
+        {400, 7, 7, false},                         // below eight answers
+        {400, 85, 85, false},                       // above 84
+        {323, 2, 15, true},                         // band 1: at most 1
+        {323, 2, 16, false},                        // band 2: at most 2
+        {323, 3, 84, true},                         // band 5
+        {403, 1, 35, true},                         // Do: none usual up to 35 answers
+        {403, 1, 36, false},  {122, 1, 8, true},    // any Bizonytalanság
+        {345, 7, 20, true},                         // M: 35 % above 27 %
+        {345, 5, 20, false},  {386, 2, 15, true},   // Szex: a second one in a short protocol
+        {386, 2, 30, false},  {350, 19, 20, false}, // Táj has no row: never above
     };
     for (const auto& c : cases) {
         auto protocol = WithAnswers(Repeated(c.count, c.code) + Repeated(c.answers - c.count, 401));
-        EXPECT_EQ(Context(protocol).NormTest(c.code), c.expected) << c.code << " " << c.count << "/" << c.answers;
+        EXPECT_EQ(Context(protocol).NormTest(c.code), c.expected)
+            << c.code << " " << c.count << "/" << c.answers;
     }
     EXPECT_EQ(norms::BandOf(8), 0);
     EXPECT_EQ(norms::BandOf(84), 4);

@@ -1,8 +1,7 @@
 #include "joint/InteractometricReport.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace quelvarin::joint {
 namespace {
@@ -24,7 +23,9 @@ JointExamination Recorded(std::initializer_list<Step> steps) {
 }
 
 // Person 1: ">?", "N", "zvS"; person 2: "zvA".
-JointExamination TheExample() { return Recorded({{1, 3, 1}, {1, 18, 1}, {1, 24, 1}, {2, 25, 1}}); }
+JointExamination TheExample() {
+    return Recorded({{1, 3, 1}, {1, 18, 1}, {1, 24, 1}, {2, 25, 1}});
+}
 
 TEST(Interactometry, CountsGroupsAndTotals) {
     auto persons = EvaluateInteractions(TheExample().Rows());
@@ -37,8 +38,9 @@ TEST(Interactometry, CountsGroupsAndTotals) {
     EXPECT_EQ(second.Count(">?"), 0);
     EXPECT_EQ((std::array{first.Cooperative(), first.Obstructive(), first.NonCooperative(), first.Total()}),
               (std::array{1, 1, 1, 3}));
-    EXPECT_EQ((std::array{second.Cooperative(), second.Obstructive(), second.NonCooperative(), second.Total()}),
-              (std::array{1, 0, 0, 1}));
+    EXPECT_EQ(
+        (std::array{second.Cooperative(), second.Obstructive(), second.NonCooperative(), second.Total()}),
+        (std::array{1, 0, 0, 1}));
     EXPECT_EQ(InteractionPercent(first.Cooperative(), first.Total()), "33.3 %");
     EXPECT_EQ(InteractionPercent(second.Cooperative(), second.Total()), "100.0 %");
     EXPECT_EQ(first.types[1], 2) << "2. Egoisztikus: zvS and the obstructive-direct sum";
@@ -93,22 +95,28 @@ TEST(Interactometry, ThePage) {
     EXPECT_EQ(page.back(), "</BODY></HTML>");
 
     using Cells = std::pair<std::string, std::string>;
-    EXPECT_EQ(Following(page, "<TD>Ind&iacute;t&oacute; k&eacute;rd&eacute;s</TD>"), (Cells{"<TD>1</TD>", "<TD>0</TD>"}));
+    EXPECT_EQ(Following(page, "<TD>Ind&iacute;t&oacute; k&eacute;rd&eacute;s</TD>"),
+              (Cells{"<TD>1</TD>", "<TD>0</TD>"}));
     EXPECT_EQ(Following(page, "<TD>Z&aacute;r&oacute;v&aacute;lasz partner&eacute;</TD>"),
               (Cells{"<TD>0</TD>", "<TD>1</TD>"}));
-    EXPECT_EQ(Following(page, "<TD>Tartalmatlan verbaliz&aacute;ci&oacute;</TD>"), (Cells{"<TD>0</TD>", "<TD>0</TD>"}));
+    EXPECT_EQ(Following(page, "<TD>Tartalmatlan verbaliz&aacute;ci&oacute;</TD>"),
+              (Cells{"<TD>0</TD>", "<TD>0</TD>"}));
     EXPECT_EQ(Following(page, "<TR><TD>Kooper&aacute;ci&oacute;s index:</TD>"),
               (Cells{"<TD COLSPAN=\"2\" ALIGN=\"RIGHT\"><B>33.3 %</B></TD>",
                      "<TD COLSPAN=\"2\" ALIGN=\"RIGHT\"><B>100.0 %</B></TD>"}));
-    EXPECT_EQ(Following(page, "<TR><TD>2. Egoisztikus ( - , S , #&nbsp;)</TD>"), (Cells{"<TD>2</TD>", "<TD>66.7 %</TD>"}));
+    EXPECT_EQ(Following(page, "<TR><TD>2. Egoisztikus ( - , S , #&nbsp;)</TD>"),
+              (Cells{"<TD>2</TD>", "<TD>66.7 %</TD>"}));
     EXPECT_EQ(Following(page, "<TR><TD>3. K&ouml;z&ouml;s d&ouml;nt&eacute;s (zvW)</TD>"),
               (Cells{"<TD></TD>", "<TD></TD>"}));
-    EXPECT_NE(std::find(page.begin(), page.end(), "<TD>4. D&ouml;nt&eacute;sk&eacute;ptelens&eacute;g (zvX)</TD>"),
-              page.end());
-    EXPECT_NE(std::find(page.begin(), page.end(), "<TR><TD>5. F&uuml;ggetlen d&ouml;nt&eacute;s (&#167;)</TD>"),
-              page.end());
+    EXPECT_NE(
+        std::find(page.begin(), page.end(), "<TD>4. D&ouml;nt&eacute;sk&eacute;ptelens&eacute;g (zvX)</TD>"),
+        page.end());
+    EXPECT_NE(
+        std::find(page.begin(), page.end(), "<TR><TD>5. F&uuml;ggetlen d&ouml;nt&eacute;s (&#167;)</TD>"),
+        page.end());
     for (const auto& line : page) {
-        EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        EXPECT_TRUE(std::all_of(line.begin(), line.end(),
+                                [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
             << "every letter is an entity: " << line;
     }
 }

@@ -1,4 +1,5 @@
 #include "joint/JointExamination.h"
+
 #include "platform/Cp1250.h"
 #include "support/TempDir.h"
 
@@ -7,7 +8,9 @@
 namespace quelvarin::joint {
 namespace {
 
-JointExamination NewRecord() { return JointExamination(ReadDescriptions("/nincs/ilyen/krv.txt")); }
+JointExamination NewRecord() {
+    return JointExamination(ReadDescriptions("/nincs/ilyen/krv.txt"));
+}
 
 TEST(JointExamination, TheFirstSignAppendsARowAfterThePlaceholder) {
     auto record = NewRecord();

@@ -11,7 +11,9 @@ namespace {
 
 namespace pf = protocol_file;
 
-Lines FileLines(const std::string& bytes) { return SplitLines(DecodeCp1250(bytes)); }
+Lines FileLines(const std::string& bytes) {
+    return SplitLines(DecodeCp1250(bytes));
+}
 
 std::string FreshProtocolBytes() {
     Protocol protocol;
@@ -27,7 +29,8 @@ TEST(ProtocolFile, LayoutOfAFreshProtocol) {
     EXPECT_EQ(lines[0], "Quelvarin_Win32");
     EXPECT_EQ(lines[1], "# személyi adatok");
     const Lines personal(lines.begin() + 2, lines.begin() + 14);
-    EXPECT_EQ(personal, (Lines{"", "", "", "", "férfi", "30", "", "", "", "", "középiskola IV.", "2026.12.10."}));
+    EXPECT_EQ(personal,
+              (Lines{"", "", "", "", "férfi", "30", "", "", "", "", "középiskola IV.", "2026.12.10."}));
     EXPECT_EQ(lines[14], "# reakció- és táblaidők");
     EXPECT_EQ(lines[55], "# Ro. jelölések darabszámai");
     EXPECT_EQ(lines[445], "# Neiger vulgok");
@@ -54,7 +57,8 @@ TEST(ProtocolFile, ScoredProtocolSurvivesSaveLoadSaveByteForByte) {
     auto bytes = SerializeProtocol(scored.protocol, scored.texts);
     auto parse = ParseProtocol(bytes);
     ASSERT_TRUE(parse) << parse.error.reason;
-    EXPECT_EQ(test::FirstDifference(SerializeProtocol(parse.parsed->protocol, parse.parsed->texts), bytes), "");
+    EXPECT_EQ(test::FirstDifference(SerializeProtocol(parse.parsed->protocol, parse.parsed->texts), bytes),
+              "");
 
     const auto& loaded = parse.parsed->protocol;
     EXPECT_EQ(loaded.personal.name, "Kovács Ödön");
@@ -94,7 +98,8 @@ TEST(ProtocolFile, ReadsLfOnlyFiles) {
     }
     auto parse = ParseProtocol(lfOnly);
     ASSERT_TRUE(parse) << parse.error.reason;
-    EXPECT_EQ(test::FirstDifference(SerializeProtocol(parse.parsed->protocol, parse.parsed->texts), bytes), "");
+    EXPECT_EQ(test::FirstDifference(SerializeProtocol(parse.parsed->protocol, parse.parsed->texts), bytes),
+              "");
 }
 
 TEST(ProtocolFile, RejectsAWrongMagic) {
@@ -126,18 +131,18 @@ TEST(ProtocolFile, RejectsBadNumbersWithTheirLine) {
         ProtocolFileProblem problem;
     };
     const Case cases[] = {
-        {7, "harminc", ProtocolFileProblem::NotANumber},     // age
+        {7, "harminc", ProtocolFileProblem::NotANumber}, // age
         {7, "", ProtocolFileProblem::NotANumber},
         {7, " 30", ProtocolFileProblem::NotANumber},
         {7, "2147483648", ProtocolFileProblem::OutOfRange},
-        {16, "1.5", ProtocolFileProblem::NotANumber},        // a card time
-        {56, "12a", ProtocolFileProblem::NotANumber},        // counter of 109
-        {444, "256", ProtocolFileProblem::OutOfRange},       // counter of 497
-        {60, "-1", ProtocolFileProblem::NotANumber},         // counters have no sign
-        {465, "x", ProtocolFileProblem::NotANumber},         // card of answer 1
+        {16, "1.5", ProtocolFileProblem::NotANumber},  // a card time
+        {56, "12a", ProtocolFileProblem::NotANumber},  // counter of 109
+        {444, "256", ProtocolFileProblem::OutOfRange}, // counter of 497
+        {60, "-1", ProtocolFileProblem::NotANumber},   // counters have no sign
+        {465, "x", ProtocolFileProblem::NotANumber},   // card of answer 1
         {465, "11", ProtocolFileProblem::OutOfRange},
-        {466, "65536", ProtocolFileProblem::OutOfRange},     // slot 1 of answer 1
-        {3432, "+5", ProtocolFileProblem::NotANumber},       // slot 30 of answer 90
+        {466, "65536", ProtocolFileProblem::OutOfRange}, // slot 1 of answer 1
+        {3432, "+5", ProtocolFileProblem::NotANumber},   // slot 30 of answer 90
     };
     for (const auto& c : cases) {
         auto parse = ParseProtocol(test::ProtocolBytesWithLine(FreshProtocolBytes(), c.line, c.value));

@@ -1,5 +1,6 @@
-#include "model/Inspection.h"
 #include "model/Protocol.h"
+
+#include "model/Inspection.h"
 
 #include <gtest/gtest.h>
 
@@ -40,9 +41,9 @@ TEST(Protocol, NewProtocolResetsEverything) {
     EXPECT_EQ(personal.sex, "férfi");
     EXPECT_EQ(personal.age, 30);
     EXPECT_EQ(personal.education, "középiskola IV.");
-    for (const auto* field : {&personal.name, &personal.code, &personal.number, &personal.occupation,
-                              &personal.clinicalQuestions, &personal.ward, &personal.examiner,
-                              &personal.diagnosis}) {
+    for (const auto* field :
+         {&personal.name, &personal.code, &personal.number, &personal.occupation, &personal.clinicalQuestions,
+          &personal.ward, &personal.examiner, &personal.diagnosis}) {
         EXPECT_EQ(*field, "");
     }
     EXPECT_EQ(protocol.cardTime(4).cardSeconds, 0);

@@ -1,8 +1,8 @@
 #include "model/SpecialReactions.h"
+
 #include "model/SymbolCatalogue.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 
 namespace quelvarin {
@@ -40,8 +40,9 @@ TEST(SpecialReactions, GroupsPartitionTheReactions) {
     EXPECT_TRUE(SpecialReactionsOfGroup(16).empty());
     EXPECT_EQ(SpecialReactionGroupName(16), "");
 
-    EXPECT_EQ(Names(SpecialReactionsOfGroup(13)),
-              (std::vector<std::string>{"Csonkítás", "Deformálás", "Defekt Fb", "Defekt Hd", "Hiány-reakció"}));
+    EXPECT_EQ(
+        Names(SpecialReactionsOfGroup(13)),
+        (std::vector<std::string>{"Csonkítás", "Deformálás", "Defekt Fb", "Defekt Hd", "Hiány-reakció"}));
     EXPECT_EQ(SpecialReactionGroupName(2), "Elakadások");
 }
 
@@ -53,7 +54,8 @@ TEST(SpecialReactions, RowsCarryTheCodeOfTheirName) {
 
 TEST(SpecialReactions, LetterTabs) {
     EXPECT_EQ(Names(SpecialReactionsOfTab("o,ö")), (std::vector<std::string>{"Obj. Kritika", "Orális"}));
-    EXPECT_EQ(Names(SpecialReactionsOfTab("u,ü")), (std::vector<std::string>{"Unbestimmt", "Ütközés", "Uretrális", "Undor-reakció"}));
+    EXPECT_EQ(Names(SpecialReactionsOfTab("u,ü")),
+              (std::vector<std::string>{"Unbestimmt", "Ütközés", "Uretrális", "Undor-reakció"}));
     EXPECT_EQ(Names(SpecialReactionsOfTab("j")), (std::vector<std::string>{"Jelentéstudat", "Juxtapozíció"}));
     auto accented = Names(SpecialReactionsOfTab("a,á"));
     EXPECT_NE(std::find(accented.begin(), accented.end(), "Áttételes reakció"), accented.end());

@@ -1,8 +1,8 @@
-#include "model/DeterminantFamilies.h"
 #include "model/SymbolCatalogue.h"
 
-#include <gtest/gtest.h>
+#include "model/DeterminantFamilies.h"
 
+#include <gtest/gtest.h>
 #include <set>
 
 namespace quelvarin {
@@ -14,7 +14,7 @@ TEST(SymbolCatalogue, CodeOfName) {
         SignCode code;
     };
     const Case cases[] = {
-        {" G komb. ", 404},  // a box caption is trimmed
+        {" G komb. ", 404},   // a box caption is trimmed
         {"Feleletszám", 416}, // the duplicate name resolves to the sensitivity-paranoia component
         {"FH +", 0},          // sub-variants have no name lookup
         {"FH", 149},
@@ -39,9 +39,21 @@ TEST(SymbolCatalogue, NameOfCode) {
         const char* name;
     };
     const Case cases[] = {
-        {413, "Szines index"}, {268, "#"},         {1491, "#"},  {4101, "#"},     {89, "#"},  {498, "#"},
-        {0, "#"},              {312, "F +/-"},     {322, "nFFb +/-"}, {323, "F -"}, {309, "F(Fb) +"},
-        {397, "Feleletszám"},  {416, "Feleletszám"}, {400, "G"}, {300, "O%"},
+        {413, "Szines index"},
+        {268, "#"},
+        {1491, "#"},
+        {4101, "#"},
+        {89, "#"},
+        {498, "#"},
+        {0, "#"},
+        {312, "F +/-"},
+        {322, "nFFb +/-"},
+        {323, "F -"},
+        {309, "F(Fb) +"},
+        {397, "Feleletszám"},
+        {416, "Feleletszám"},
+        {400, "G"},
+        {300, "O%"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(NameOfCode(c.code), c.name) << c.code;

@@ -1,8 +1,7 @@
 #include "platform/NumberFormat.h"
 
-#include <gtest/gtest.h>
-
 #include <clocale>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace quelvarin {
@@ -16,8 +15,8 @@ struct FixedCase {
 };
 
 const FixedCase kFixedCases[] = {
-    {2.5, 1, 4, " 2.5"},    {18.5, 1, 4, "18.5"},  {0.0, 1, 4, " 0.0"},  {100.0, 1, 4, "100.0"},
-    {37.5, 0, 0, "38"},     {12.5, 0, 0, "12"},    {1.0 / 3, 2, 6, "  0.33"}, {2.0 / 3, 2, 0, "0.67"},
+    {2.5, 1, 4, " 2.5"},     {18.5, 1, 4, "18.5"}, {0.0, 1, 4, " 0.0"},          {100.0, 1, 4, "100.0"},
+    {37.5, 0, 0, "38"},      {12.5, 0, 0, "12"},   {1.0 / 3, 2, 6, "  0.33"},    {2.0 / 3, 2, 0, "0.67"},
     {-1.25, 1, 6, "  -1.2"}, {-0.04, 1, 0, "0.0"}, {1234.5678, 2, 3, "1234.57"},
 };
 
@@ -38,7 +37,8 @@ TEST(NumberFormat, PointEvenUnderACommaLocale) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     std::string saved = previous ? previous : "C";
     if (!std::setlocale(LC_ALL, "hu_HU.UTF-8")) {
-        GTEST_SKIP() << "the hu_HU.UTF-8 locale is not generated on this machine (scripts/setup-deps makes it)";
+        GTEST_SKIP()
+            << "the hu_HU.UTF-8 locale is not generated on this machine (scripts/setup-deps makes it)";
     }
     char printed[16];
     std::snprintf(printed, sizeof printed, "%.1f", 2.5);

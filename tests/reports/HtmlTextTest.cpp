@@ -7,7 +7,8 @@ namespace {
 
 TEST(HtmlText, EntitiesOfTheHungarianLetters) {
     EXPECT_EQ(EncodeHtmlEntities("Ökör Őz Ügy ár"), "&Ouml;k&ouml;r &Odblac;z &Uuml;gy &aacute;r");
-    EXPECT_EQ(EncodeHtmlEntities("tűz, ÁÉÍÓÚÜŰ"), "t&udblac;z, &Aacute;&Eacute;&Iacute;&Oacute;&Uacute;&Uuml;&Udblac;");
+    EXPECT_EQ(EncodeHtmlEntities("tűz, ÁÉÍÓÚÜŰ"),
+              "t&udblac;z, &Aacute;&Eacute;&Iacute;&Oacute;&Uacute;&Uuml;&Udblac;");
     EXPECT_EQ(EncodeHtmlEntities("abc 123 .,;-"), "abc 123 .,;-");
     EXPECT_EQ(EncodeHtmlEntities(""), "");
 }
@@ -15,7 +16,8 @@ TEST(HtmlText, EntitiesOfTheHungarianLetters) {
 TEST(HtmlText, TheTwoVerdictReplacements) {
     EXPECT_EQ(EncodeHtmlEntities("nem prefer"), "nem prefer&aacute;lt");
     EXPECT_EQ(EncodeHtmlEntities("preferált"), "<B>prefer&aacute;lt</B>");
-    EXPECT_EQ(EncodeHtmlEntities("nem preferált"), "nem prefer&aacute;lt") << "only the whole text is replaced";
+    EXPECT_EQ(EncodeHtmlEntities("nem preferált"), "nem prefer&aacute;lt")
+        << "only the whole text is replaced";
 }
 
 TEST(HtmlText, QuotesAndEscapes) {

@@ -2,19 +2,17 @@
 #include "reports/Glossary.h"
 #include "reports/ProtocolPage.h"
 #include "reports/SignPopup.h"
-
 #include "support/AnswersBuilder.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace quelvarin::reports {
 namespace {
 
-using test::Repeated;
 using test::Answers;
+using test::Repeated;
 using test::ScoredAnswer;
 using test::WithAnswers;
 
@@ -30,7 +28,9 @@ SignHelpTexts HelpWith(SignCode code, std::string_view scoring, std::string_view
     return help;
 }
 
-bool Has(const Lines& lines, std::string_view line) { return std::find(lines.begin(), lines.end(), line) != lines.end(); }
+bool Has(const Lines& lines, std::string_view line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
 
 Lines Sheet(const Protocol& protocol, const SignHelpTexts& help = {}) {
     szenzipara::Standing standing;
@@ -43,12 +43,14 @@ Lines Sheet(const Protocol& protocol, const SignHelpTexts& help = {}) {
 
 TEST(SignPopup, AbsentAndPresentTallyCells) {
     auto protocol = WithAnswers(Repeated(2, 400));
-    auto help = HelpWith(400, "G - egész válasz*Az egész foltra adott \"jó\" válasz.*", "G értelmezése*Áttekintés.*");
+    auto help =
+        HelpWith(400, "G - egész válasz*Az egész foltra adott \"jó\" válasz.*", "G értelmezése*Áttekintés.*");
     EXPECT_EQ(TallyText(protocol, help, 402), "Dd = 0");
-    EXPECT_EQ(TallyText(protocol, help, 400),
-              "<a href=\"\" ONMOUSEOVER=\"pop('G - egész válasz jelölése','Az egész foltra adott &Prime;jó&Prime; "
-              "válasz.<BR>','lightgreen')\"; ONMOUSEOUT=\"kill()\">G</A></B> = <a href=\"\" ONMOUSEOVER=\"pop('G "
-              "értelmezése értelmezése','Áttekintés.<BR>','yellow')\"; ONMOUSEOUT=\"kill()\">2</A></B>");
+    EXPECT_EQ(
+        TallyText(protocol, help, 400),
+        "<a href=\"\" ONMOUSEOVER=\"pop('G - egész válasz jelölése','Az egész foltra adott &Prime;jó&Prime; "
+        "válasz.<BR>','lightgreen')\"; ONMOUSEOUT=\"kill()\">G</A></B> = <a href=\"\" ONMOUSEOVER=\"pop('G "
+        "értelmezése értelmezése','Áttekintés.<BR>','yellow')\"; ONMOUSEOUT=\"kill()\">2</A></B>");
 }
 
 TEST(SignPopup, ASubVariantCountsAsItsParent) {
@@ -88,8 +90,9 @@ TEST(ExaminationSheet, PersonalDataEncodedAndEscaped) {
     protocol.personal.name = "Őry Ödön <b>";
     protocol.personal.clinicalQuestions = "Szorongás?*Depresszió?*";
     auto lines = Sheet(protocol);
-    EXPECT_TRUE(Has(lines, "<TR><TD>N&eacute;v: &Odblac;ry &Ouml;d&ouml;n &lt;b&gt;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;"
-                           "&nbsp;&nbsp;&nbsp;</TD>"));
+    EXPECT_TRUE(Has(
+        lines, "<TR><TD>N&eacute;v: &Odblac;ry &Ouml;d&ouml;n &lt;b&gt;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;"
+               "&nbsp;&nbsp;&nbsp;</TD>"));
     EXPECT_TRUE(Has(lines, "<TR><TD>Klin. k&eacute;rd&eacute;sek: Szorong&aacute;s?, Depresszi&oacute;?, "
                            "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;</TD>"));
 }
@@ -99,7 +102,8 @@ TEST(ExaminationSheet, ConstellationAndSpecialReactionLines) {
     EXPECT_TRUE(Has(lines, "</TD><TD>2 / 0 / dg.: <B>prefer&aacute;lt</B></TD>"));
     EXPECT_TRUE(Has(lines, "</TD><TD>0 / 0 / dg.: nem prefer&aacute;lt</TD>"));
     EXPECT_TRUE(Has(lines, "</TD><TD>dg.: </TD>"));
-    EXPECT_TRUE(Has(lines, "Annull&aacute;l&aacute;s = 1<BR>") == false) << "names of special reactions are not encoded";
+    EXPECT_TRUE(Has(lines, "Annull&aacute;l&aacute;s = 1<BR>") == false)
+        << "names of special reactions are not encoded";
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
         return l.find(">Annullálás</A></B> = ") != std::string::npos && l.substr(l.size() - 4) == "<BR>";
     }));
@@ -114,7 +118,8 @@ TEST(ProtocolPage, OneTablePerRunOfACard) {
         return WriteProtocolPage(WithAnswers(answers), AnswerTexts{}, {});
     };
     auto count = [](const Lines& lines, std::string_view prefix) {
-        return std::count_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
+        return std::count_if(lines.begin(), lines.end(),
+                             [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
     };
     auto same = page({1, 1, 1, 2});
     EXPECT_EQ(count(same, "<P><TABLE width=\"100%\">"), 2);
@@ -124,7 +129,8 @@ TEST(ProtocolPage, OneTablePerRunOfACard) {
     auto back = page({1, 2, 1});
     EXPECT_EQ(count(back, "<TR><TD><IMG SRC=\"PICTURES/1.jpg\"></TD>"), 2);
     EXPECT_EQ(count(back, "<P><TABLE width=\"100%\">"), 3);
-    EXPECT_TRUE(Has(back, "<TD align=\"center\" bgcolor = \"#e7ffff\" width=\"40%\">2. felelet az II. táblán</TD>"));
+    EXPECT_TRUE(
+        Has(back, "<TD align=\"center\" bgcolor = \"#e7ffff\" width=\"40%\">2. felelet az II. táblán</TD>"));
     auto none = page({0, 0});
     EXPECT_EQ(none.back(), "<P></BODY></HTML>");
     EXPECT_EQ(count(none, "<P><TABLE"), 0);
@@ -136,8 +142,9 @@ TEST(ProtocolPage, AnswerTextsAreShownAsTypedAndSignsListed) {
     texts[0] = {"<b>denevér</b> & lepke"};
     auto lines = WriteProtocolPage(protocol, texts, {});
     EXPECT_TRUE(Has(lines, "&lt;b&gt;denevér&lt;/b&gt; &amp; lepke"));
-    auto second = std::find(lines.begin(), lines.end(),
-                            "<TD align=\"center\" bgcolor = \"#e7ffff\" width=\"40%\">2. felelet az I. táblán</TD>");
+    auto second =
+        std::find(lines.begin(), lines.end(),
+                  "<TD align=\"center\" bgcolor = \"#e7ffff\" width=\"40%\">2. felelet az I. táblán</TD>");
     ASSERT_NE(second, lines.end());
     EXPECT_EQ(*(second + 6), "<TR><TD bgcolor = \"#ffede7\">");
     EXPECT_EQ(*(second + 7), "</TD>") << "an answer without text";
@@ -169,7 +176,9 @@ TEST(HelpPages, EveryCodeOfBothFolders) {
     auto help = HelpWith(345, "M jelölése*", "M*második sor*maradék");
     ASSERT_FALSE(RegenerateHelpPages(paths, help));
     for (const auto& folder : {paths.InterpretationHelpPagesFolder(), paths.ScoringHelpPagesFolder()}) {
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 407);
+        EXPECT_EQ(
+            std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()),
+            407);
     }
     auto page = SplitLines(test::ReadBytes(paths.InterpretationHelpPagesFolder() / "345.html"));
     ASSERT_EQ(page.size(), 5u);

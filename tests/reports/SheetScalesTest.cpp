@@ -7,8 +7,8 @@
 namespace quelvarin::reports {
 namespace {
 
-using test::Repeated;
 using test::Answers;
+using test::Repeated;
 using test::ScoredAnswer;
 using test::WithAnswers;
 
@@ -47,9 +47,11 @@ TEST(SheetScales, VerdictBands) {
         double score;
         const char* regression;
     };
-    const Case regression[] = {{89, "Regresszió"},          {89.5, "nem értelmezhető"},  {90, "Valószínű regresszió"},
-                               {129, "Valószínű regresszió"}, {130, "Valószínű normális"}, {185, "Valószínű normális"},
-                               {185.5, "nem értelmezhető"},   {186, "Normális"},          {-40, "Regresszió"}};
+    const Case regression[] = {{89, "Regresszió"},           {89.5, "nem értelmezhető"},
+                               {90, "Valószínű regresszió"}, {129, "Valószínű regresszió"},
+                               {130, "Valószínű normális"},  {185, "Valószínű normális"},
+                               {185.5, "nem értelmezhető"},  {186, "Normális"},
+                               {-40, "Regresszió"}};
     for (const auto& c : regression) {
         EXPECT_EQ(RegressionVerdict(c.score), c.regression) << c.score;
     }
@@ -61,7 +63,8 @@ TEST(SheetScales, VerdictBands) {
     EXPECT_EQ(SociabilityVerdict(9), "Magas fokú szociab.");
     EXPECT_EQ(EpileptoidHysteroidVerdict(4), "Hiszteroid-konverziós tünetképződés");
     EXPECT_EQ(EpileptoidHysteroidVerdict(5), "Epileptoid-konverziós tünetképződés");
-    EXPECT_EQ(SuicidePredictionVerdict(4), "Ha volt szuicid kisérlet, akkor megismétlő") << "cut to 42 characters";
+    EXPECT_EQ(SuicidePredictionVerdict(4), "Ha volt szuicid kisérlet, akkor megismétlő")
+        << "cut to 42 characters";
 }
 
 TEST(SheetScales, SociopathyNeurosisClasses) {
@@ -104,7 +107,8 @@ TEST(SheetScales, HelplessnessPairsCountForTheOrganicScale) {
 TEST(SheetScales, SuicideBasicSignsFromColourWithShading) {
     auto two = WithAnswers(Answers({{1, {307, 309}}, {2, {329, 331}}}) + Repeated(10, 301));
     EXPECT_EQ(ComputeSheetScales(two).suicideBasic, 2);
-    auto three = WithAnswers(Answers({{1, {307, 309}}, {2, {329, 331}}, {3, {181}}, {4, {181}}}) + Repeated(10, 301));
+    auto three =
+        WithAnswers(Answers({{1, {307, 309}}, {2, {329, 331}}, {3, {181}}, {4, {181}}}) + Repeated(10, 301));
     EXPECT_EQ(ComputeSheetScales(three).suicideBasic, 3);
 }
 
@@ -114,7 +118,8 @@ TEST(Constellations, RepressionAndUndoing) {
     EXPECT_EQ(repression[0].basic, 3);
     EXPECT_EQ(repression[0].verdict, "preferált");
     // Meg nem történtté tevés: Annullálás and Kettős B; two Visszatérés pairs in one answer.
-    auto undoing = ComputeConstellations(WithAnswers(Answers({{1, {109}}, {2, {195, 261, 131, 132}}, {3, {231}}})));
+    auto undoing =
+        ComputeConstellations(WithAnswers(Answers({{1, {109}}, {2, {195, 261, 131, 132}}, {3, {231}}})));
     EXPECT_EQ(undoing[4].basic, 2);
     EXPECT_EQ(undoing[4].supplementary, 3);
     EXPECT_EQ(undoing[4].verdict, "preferált");

@@ -21,10 +21,10 @@ TEST(AnswerCounts, CountsAndColourIndex) {
     };
     const Case cases[] = {
         {{1, 2, 3, 4, 5, 6, 7, 1, 2, 3, 4, 5, 8, 9, 10, 10}, 16, 12, 4, 25},
-        {{1, 1, 1, 1, 1, 1, 1, 8}, 8, 7, 1, 12}, // 12.5 to the even 12
+        {{1, 1, 1, 1, 1, 1, 1, 8}, 8, 7, 1, 12},  // 12.5 to the even 12
         {{1, 1, 1, 1, 1, 8, 9, 10}, 8, 5, 3, 38}, // 37.5 to the even 38
         {{}, 0, 0, 0, 0},
-        {{0, 0, 3, 0}, 1, 1, 0, 0},               // answers without a card do not count
+        {{0, 0, 3, 0}, 1, 1, 0, 0}, // answers without a card do not count
         {{10}, 1, 0, 1, 100},
     };
     for (const auto& c : cases) {

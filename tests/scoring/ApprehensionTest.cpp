@@ -12,8 +12,18 @@ constexpr SignCode G = 400, D = 401, Dd = 402, Do = 403, GKomb = 404, Gzw = 405,
                    DGKont = 408, DzwG = 409, Dzw = 410, Ddzw = 411, Zw = 412;
 
 TEST(Apprehension, CombinedLocationsCountInSeveralSums) {
-    auto protocol = WithCounts(10, {{G, 1}, {D, 2}, {Dd, 3}, {GKomb, 1}, {Gzw, 1}, {DGKomb, 1}, {DGKonf, 1},
-                                    {DGKont, 1}, {DzwG, 1}, {Dzw, 1}, {Ddzw, 1}, {Zw, 1}});
+    auto protocol = WithCounts(10, {{G, 1},
+                                    {D, 2},
+                                    {Dd, 3},
+                                    {GKomb, 1},
+                                    {Gzw, 1},
+                                    {DGKomb, 1},
+                                    {DGKonf, 1},
+                                    {DGKont, 1},
+                                    {DzwG, 1},
+                                    {Dzw, 1},
+                                    {Ddzw, 1},
+                                    {Zw, 1}});
     EXPECT_EQ(ComputeLocationSums(protocol), (LocationSums{7, 5, 4, 5}));
 }
 
@@ -39,14 +49,14 @@ TEST(Apprehension, MainGradesAtTheEdges) {
         Grade grade;
     };
     const Case cases[] = {
-        {5, OfG, 5, Grade::None},                    // no grading below six answers
+        {5, OfG, 5, Grade::None}, // no grading below six answers
         {0, OfD, 3, Grade::None},
-        {6, OfG, 1, Grade::None},                    // below the first range
+        {6, OfG, 1, Grade::None}, // below the first range
         {6, OfG, 2, Grade::UnderRepresented},
         {7, OfG, 7, Grade::Emphasised},
-        {7, OfG, 8, Grade::Emphasised},              // no strongly emphasised G with six or seven answers
+        {7, OfG, 8, Grade::Emphasised}, // no strongly emphasised G with six or seven answers
         {6, OfDd, 0, Grade::None},
-        {6, OfDd, 1, Grade::Normal},                 // Dd is never under-represented there
+        {6, OfDd, 1, Grade::Normal}, // Dd is never under-represented there
         {6, OfZw, 3, Grade::StronglyEmphasised},
         {8, OfG, 8, Grade::StronglyEmphasised},
         {8, OfDd, 3, Grade::Emphasised},
@@ -73,13 +83,16 @@ TEST(Apprehension, MainGradesAtTheEdges) {
         {89, OfDd, 27, Grade::StronglyEmphasised},
         {90, OfG, 9, Grade::UnderRepresented},
         {90, OfZw, 18, Grade::StronglyEmphasised},
-        {91, OfG, 10, Grade::Normal},                // beyond 90 the last band holds
+        {91, OfG, 10, Grade::Normal}, // beyond 90 the last band holds
     };
     for (const auto& c : cases) {
         LocationSums sums;
         (c.which == OfG ? sums.g : c.which == OfD ? sums.d : c.which == OfDd ? sums.dd : sums.zw) = c.count;
         auto grades = GradeMainLocations(c.answers, sums);
-        Grade got = c.which == OfG ? grades.g : c.which == OfD ? grades.d : c.which == OfDd ? grades.dd : grades.zw;
+        Grade got = c.which == OfG    ? grades.g
+                    : c.which == OfD  ? grades.d
+                    : c.which == OfDd ? grades.dd
+                                      : grades.zw;
         EXPECT_EQ(got, c.grade) << "R " << c.answers << " column " << c.which << " count " << c.count;
     }
 }
@@ -90,10 +103,18 @@ TEST(Apprehension, DoBands) {
         Grade grade;
     };
     const Case cases[] = {
-        {10, 0, Grade::None},      {10, 1, Grade::Normal},       {20, 1, Grade::UnderRepresented},
-        {17, 2, Grade::Emphasised}, {18, 2, Grade::Normal},      {17, 3, Grade::StronglyEmphasised},
-        {18, 3, Grade::Emphasised}, {18, 4, Grade::StronglyEmphasised}, {5, 20, Grade::StronglyEmphasised},
-        {30, 21, Grade::None},     {0, 3, Grade::None},          {0, 4, Grade::StronglyEmphasised},
+        {10, 0, Grade::None},
+        {10, 1, Grade::Normal},
+        {20, 1, Grade::UnderRepresented},
+        {17, 2, Grade::Emphasised},
+        {18, 2, Grade::Normal},
+        {17, 3, Grade::StronglyEmphasised},
+        {18, 3, Grade::Emphasised},
+        {18, 4, Grade::StronglyEmphasised},
+        {5, 20, Grade::StronglyEmphasised},
+        {30, 21, Grade::None},
+        {0, 3, Grade::None},
+        {0, 4, Grade::StronglyEmphasised},
         {0, 21, Grade::None},
     };
     for (const auto& c : cases) {
@@ -108,17 +129,26 @@ TEST(Apprehension, CombinedLocationsAtOneTwoThreeTwentyAndTwentyOne) {
         Grade grade;
     };
     const Case cases[] = {
-        {"DGkonf", 10, 1, Grade::UnderRepresented}, {"DGkonf", 20, 1, Grade::None},
-        {"DGkonf", 0, 1, Grade::None},              {"DzwG", 0, 2, Grade::Normal},
-        {"DzwG", 20, 3, Grade::Emphasised},         {"DGkonf", 20, 20, Grade::StronglyEmphasised},
+        {"DGkonf", 10, 1, Grade::UnderRepresented},
+        {"DGkonf", 20, 1, Grade::None},
+        {"DGkonf", 0, 1, Grade::None},
+        {"DzwG", 0, 2, Grade::Normal},
+        {"DzwG", 20, 3, Grade::Emphasised},
+        {"DGkonf", 20, 20, Grade::StronglyEmphasised},
         {"DGkonf", 20, 21, Grade::None},
-        {"DGkomb", 10, 1, Grade::None},             {"Gzw", 10, 2, Grade::Normal},
-        {"Gkomb", 20, 2, Grade::UnderRepresented},  {"DGkomb", 20, 3, Grade::Normal},
-        {"Gzw", 17, 3, Grade::Emphasised},          {"Gkomb", 10, 20, Grade::StronglyEmphasised},
-        {"DGkomb", 20, 20, Grade::Emphasised},      {"Gzw", 0, 3, Grade::None},
+        {"DGkomb", 10, 1, Grade::None},
+        {"Gzw", 10, 2, Grade::Normal},
+        {"Gkomb", 20, 2, Grade::UnderRepresented},
+        {"DGkomb", 20, 3, Grade::Normal},
+        {"Gzw", 17, 3, Grade::Emphasised},
+        {"Gkomb", 10, 20, Grade::StronglyEmphasised},
+        {"DGkomb", 20, 20, Grade::Emphasised},
+        {"Gzw", 0, 3, Grade::None},
         {"Gkomb", 20, 21, Grade::None},
-        {"DGkont", 0, 1, Grade::Normal},            {"DGkont", 30, 2, Grade::Emphasised},
-        {"DGkont", 5, 3, Grade::StronglyEmphasised}, {"DGkont", 5, 20, Grade::StronglyEmphasised},
+        {"DGkont", 0, 1, Grade::Normal},
+        {"DGkont", 30, 2, Grade::Emphasised},
+        {"DGkont", 5, 3, Grade::StronglyEmphasised},
+        {"DGkont", 5, 20, Grade::StronglyEmphasised},
         {"DGkont", 5, 21, Grade::None},
     };
     for (const auto& c : cases) {
@@ -128,8 +158,16 @@ TEST(Apprehension, CombinedLocationsAtOneTwoThreeTwentyAndTwentyOne) {
 }
 
 TEST(Apprehension, FormulaOrderAndWriting) {
-    auto protocol = WithCounts(10, {{G, 5}, {D, 4}, {Dd, 1}, {Do, 2}, {DGKonf, 2}, {DGKomb, 2}, {Gzw, 3},
-                                    {GKomb, 4}, {DzwG, 1}, {DGKont, 1}});
+    auto protocol = WithCounts(10, {{G, 5},
+                                    {D, 4},
+                                    {Dd, 1},
+                                    {Do, 2},
+                                    {DGKonf, 2},
+                                    {DGKomb, 2},
+                                    {Gzw, 3},
+                                    {GKomb, 4},
+                                    {DzwG, 1},
+                                    {DGKont, 1}});
     // G 5 + 2 + 2 + 3 + 4 + 1 + 1 = 18, D 4 + 2 + 2 + 1 = 9, Dd 1, zw 3 + 1 = 4 with ten answers.
     EXPECT_EQ(BuildApprehensionFormula(protocol).formula,
               "G!!-D!!-Dd-zw!!-Do!-DGkonf-DGkomb-Gzw!-Gkomb!!-(DzwG)-DGkont-");
@@ -145,7 +183,7 @@ TEST(Apprehension, Flags) {
         {WithCounts(25, {{G, 20}}), {F::G, F::GEmphasised, F::GStrong}},
         {WithCounts(16, {{Zw, 2}}), {F::Zw}},
         {WithCounts(20, {{G, 8}, {Do, 3}}), {F::G, F::Do, F::DoEmphasised}},
-        {WithCounts(10, {{D, 6}, {Dd, 4}, {DGKont, 2}}), {}},     // D, Dd and combined set no flag
+        {WithCounts(10, {{D, 6}, {Dd, 4}, {DGKont, 2}}), {}}, // D, Dd and combined set no flag
         {WithCounts(5, {{G, 5}, {Do, 4}}), {F::Do, F::DoEmphasised, F::DoStrong}},
     };
     for (const auto& c : cases) {

@@ -1,7 +1,7 @@
-#include "scoring/AnswerCounts.h"
 #include "scoring/ContentFigures.h"
-#include "scoring/PsychogramText.h"
 
+#include "scoring/AnswerCounts.h"
+#include "scoring/PsychogramText.h"
 #include "support/CountsBuilder.h"
 
 #include <gtest/gtest.h>
@@ -37,11 +37,22 @@ TEST(ContentFigures, RangeCountTakesTheHumanAndAnimalGroupsOnce) {
 }
 
 TEST(ContentFigures, FrequentContentsFromATenthOfTheAnswersAtMostFive) {
-    auto protocol = WithCounts(10, {{M, 9}, {T, 9}, {Obj, 9}, {Jarmu, 9}, {Md, 9}, {MParen, 9}, {Td, 9},
-                                    {Anat, 1}, {Ruha, 2}, {Taj, 10}, {Felho, 1}, {Tuz, 1}, {Terkep, 1}});
+    auto protocol = WithCounts(10, {{M, 9},
+                                    {T, 9},
+                                    {Obj, 9},
+                                    {Jarmu, 9},
+                                    {Md, 9},
+                                    {MParen, 9},
+                                    {Td, 9},
+                                    {Anat, 1},
+                                    {Ruha, 2},
+                                    {Taj, 10},
+                                    {Felho, 1},
+                                    {Tuz, 1},
+                                    {Terkep, 1}});
     auto lines = FrequentContents(protocol);
-    EXPECT_EQ(lines, (std::array<std::string, 5>{"  Anat.% : 10", "  Ruha% : 20", "  Táj% : 100", "  Felhő% : 10",
-                                                  "  Tűz% : 10"}))
+    EXPECT_EQ(lines, (std::array<std::string, 5>{"  Anat.% : 10", "  Ruha% : 20", "  Táj% : 100",
+                                                 "  Felhő% : 10", "  Tűz% : 10"}))
         << "the sixth, Térkép, is not listed";
 
     auto below = WithCounts(11, {{Anat, 1}});
@@ -61,7 +72,8 @@ TEST(ContentFigures, PercentagesAndSpreadAsShown) {
     EXPECT_EQ(psychogram_text::Spread(figures.spread), "1.6");
 
     EXPECT_EQ(psychogram_text::Spread(ComputeContentFigures(WithCounts(10, {{Anat, 12}})).spread), "1.2");
-    EXPECT_EQ(psychogram_text::Percent(ComputeContentFigures(WithCounts(20, {{Obj, 1}})).objectPercent), " 5.00");
+    EXPECT_EQ(psychogram_text::Percent(ComputeContentFigures(WithCounts(20, {{Obj, 1}})).objectPercent),
+              " 5.00");
 }
 
 TEST(ContentFigures, TheBaseIsTheEffectiveAnswers) {
@@ -78,7 +90,7 @@ TEST(ContentFigures, TheBaseIsTheEffectiveAnswers) {
 
 TEST(ColourIndex, TheSheetsIndexTakesTheEffectiveAnswers) {
     auto protocol = WithCounts(10, {{Versagen, 2}}, 3);
-    EXPECT_EQ(ColourIndex(protocol), 38); // 3 of 8: 37.5 to the even 38
+    EXPECT_EQ(ColourIndex(protocol), 38);                     // 3 of 8: 37.5 to the even 38
     EXPECT_EQ(ComputeAnswerCounts(protocol).colourIndex, 30); // the box: 3 of 10
     EXPECT_EQ(ColourIndex(Protocol{}), 0);
 }

@@ -37,7 +37,7 @@ TEST(SignEntry, RemovalTakesTheFirstMatchIncludingSubVariants) {
         std::optional<int> clearedSlot;
     };
     const Case cases[] = {
-        {{400, 1492, 149}, 149, 1},  // the sub-variant stands first
+        {{400, 1492, 149}, 149, 1}, // the sub-variant stands first
         {{4103}, 410, 0},
         {{1491}, 1491, 0},
         {{149}, 1491, std::nullopt}, // a sub-variant does not remove its parent

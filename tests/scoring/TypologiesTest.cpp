@@ -1,10 +1,9 @@
-#include "scoring/PsychogramText.h"
 #include "scoring/Typologies.h"
 
+#include "scoring/PsychogramText.h"
 #include "support/CountsBuilder.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 #include <sstream>
 
@@ -31,19 +30,19 @@ const std::map<std::string, std::string> kAbbreviations = {
 // The published check table of the experience type: rows movement 0..6, columns colour 0..6,
 // in half units.
 const char* const kCheckTable[13] = {
-    "KT KT KV IE IE IE IE IE IE IE IE IE IE",       // 0
-    "KT KT KV EX EX EX EX EX IE IE IE IE IE",       // 0.5
-    "KV KV KV AM AM EX EX EX EX EX EX EX DE",       // 1
-    "EI IN AM AM AM AM EX EX EX EX EX EX DE",       // 1.5
-    "EI IN AM AM AM AM AM EE EE EE EE EE DE",       // 2
-    "EI IN IN AM AM AM AM AM EE EE EE EE EE",       // 2.5
-    "EI IN IN IN AM AM AM DL DL DL EE EE EE",       // 3
-    "EI IN IN IN EsI AM DL DL DL DL DL EE EE",      // 3.5
-    "EI EI IN IN EsI EsI DL DL DL DL DL DL DL",     // 4
-    "EI EI IN IN EsI EsI DL DL DL DL DL DL DL",     // 4.5
-    "EI EI IN IN EsI EsI EsI DL DL DL DL DL DL",    // 5
-    "EI EI IN IN EsI EsI EsI EsI DL DL DL DL DL",   // 5.5
-    "EI EI DI DI DI EsI EsI EsI DL DL DL DL DL",    // 6
+    "KT KT KV IE IE IE IE IE IE IE IE IE IE",     // 0
+    "KT KT KV EX EX EX EX EX IE IE IE IE IE",     // 0.5
+    "KV KV KV AM AM EX EX EX EX EX EX EX DE",     // 1
+    "EI IN AM AM AM AM EX EX EX EX EX EX DE",     // 1.5
+    "EI IN AM AM AM AM AM EE EE EE EE EE DE",     // 2
+    "EI IN IN AM AM AM AM AM EE EE EE EE EE",     // 2.5
+    "EI IN IN IN AM AM AM DL DL DL EE EE EE",     // 3
+    "EI IN IN IN EsI AM DL DL DL DL DL EE EE",    // 3.5
+    "EI EI IN IN EsI EsI DL DL DL DL DL DL DL",   // 4
+    "EI EI IN IN EsI EsI DL DL DL DL DL DL DL",   // 4.5
+    "EI EI IN IN EsI EsI EsI DL DL DL DL DL DL",  // 5
+    "EI EI IN IN EsI EsI EsI EsI DL DL DL DL DL", // 5.5
+    "EI EI DI DI DI EsI EsI EsI DL DL DL DL DL",  // 6
 };
 
 TEST(ExperienceType, EveryCellOfTheCheckTable) {
@@ -77,7 +76,8 @@ TEST(ExperienceType, EveryPairUpToTwentyIsLabelledAndMirrorSymmetric) {
         for (int c = 0; c <= 40; ++c) {
             auto label = ClassifyExperienceType(b * 0.5, c * 0.5);
             ASSERT_EQ(mirror.count(label), 1u) << b * 0.5 << " : " << c * 0.5 << " has no label";
-            EXPECT_EQ(ClassifyExperienceType(c * 0.5, b * 0.5), mirror.at(label)) << b * 0.5 << " : " << c * 0.5;
+            EXPECT_EQ(ClassifyExperienceType(c * 0.5, b * 0.5), mirror.at(label))
+                << b * 0.5 << " : " << c * 0.5;
         }
     }
 }
@@ -96,12 +96,19 @@ TEST(SecondaryFormula, Labels) {
         const char* label;
     };
     const Case cases[] = {
-        {1, 1.5, "feszült"},   {1.5, 0, "kinesztéziáss hangsúlyú"}, {4, 8, "feszült"},
-        {0, 1.5, "szenzoriális hangsúlyú"}, {1, 1, "sivár"}, {0, 0, "sivár"},
-        {3.5, 5.5, "szenzoriális hangsúlyú"}, {4, 5.5, "feszült"}, {5.5, 3.5, "kinesztéziáss hangsúlyú"},
+        {1, 1.5, "feszült"},
+        {1.5, 0, "kinesztéziáss hangsúlyú"},
+        {4, 8, "feszült"},
+        {0, 1.5, "szenzoriális hangsúlyú"},
+        {1, 1, "sivár"},
+        {0, 0, "sivár"},
+        {3.5, 5.5, "szenzoriális hangsúlyú"},
+        {4, 5.5, "feszült"},
+        {5.5, 3.5, "kinesztéziáss hangsúlyú"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ClassifySecondaryFormula(c.kinaesthetic, c.sensory), c.label) << c.kinaesthetic << " : " << c.sensory;
+        EXPECT_EQ(ClassifySecondaryFormula(c.kinaesthetic, c.sensory), c.label)
+            << c.kinaesthetic << " : " << c.sensory;
     }
 }
 
@@ -141,19 +148,20 @@ TEST(InnerTension, EveryRowAtItsBandEdges) {
     };
     for (const auto& row : rows) {
         for (auto [shading, label] : row.edges) {
-            EXPECT_EQ(ClassifyInnerTension(row.zw, shading), label) << "zw " << row.zw << " shading " << shading;
+            EXPECT_EQ(ClassifyInnerTension(row.zw, shading), label)
+                << "zw " << row.zw << " shading " << shading;
         }
     }
 }
 
 TEST(InnerTension, TheShadingIsRoundedHalfToEven) {
-    EXPECT_EQ(ClassifyInnerTension(4, 4.5), "feszült");                      // 4.5 to 4
+    EXPECT_EQ(ClassifyInnerTension(4, 4.5), "feszült"); // 4.5 to 4
     EXPECT_EQ(ClassifyInnerTension(0, 3), "Hd hangsúlyú");
     EXPECT_EQ(ClassifyInnerTension(2, 0.5), "ellensúly nélküli zw hangsúlyú"); // 0.5 to 0
-    EXPECT_EQ(ClassifyInnerTension(0, 1.5), "Hd hangsúlyú");                 // 1.5 to 2
-    EXPECT_EQ(ClassifyInnerTension(0, 2.5), "Hd hangsúlyú");                 // 2.5 to 2
-    EXPECT_EQ(ClassifyInnerTension(3, 7.5), "");                             // 7.5 to 8: no label
-    EXPECT_EQ(ClassifyInnerTension(1, 3.5), "Hd hangsúlyú");                 // 3.5 to 4
+    EXPECT_EQ(ClassifyInnerTension(0, 1.5), "Hd hangsúlyú");                   // 1.5 to 2
+    EXPECT_EQ(ClassifyInnerTension(0, 2.5), "Hd hangsúlyú");                   // 2.5 to 2
+    EXPECT_EQ(ClassifyInnerTension(3, 7.5), "");                               // 7.5 to 8: no label
+    EXPECT_EQ(ClassifyInnerTension(1, 3.5), "Hd hangsúlyú");                   // 3.5 to 4
 }
 
 TEST(FormLevel, PercentagesAndRating) {
@@ -166,7 +174,8 @@ TEST(FormLevel, PercentagesAndRating) {
     auto protocol = WithCounts(10, {{301, 6}, {312, 2}, {323, 2}});
     auto typologies = ComputeTypologies(protocol);
     EXPECT_EQ(psychogram_text::Percent(typologies.formPlusPercent1), "70.00");
-    EXPECT_EQ(typologies.intellectRating, "Az értelmi szabályozás rosszul működik") << "70 is in the lower band";
+    EXPECT_EQ(typologies.intellectRating, "Az értelmi szabályozás rosszul működik")
+        << "70 is in the lower band";
     // With B+ 2, FFb+ 2 and B sec- 1 as well.
     protocol.counts.Set(302, 2);
     protocol.counts.Set(307, 2);
@@ -180,10 +189,15 @@ TEST(FormLevel, IntellectRatingBands) {
         const char* rating;
     };
     const Case cases[] = {
-        {0, "Nagyon alacsony értelmi teljesítmény"}, {60, "Nagyon alacsony értelmi teljesítmény"},
-        {60.01, "Az értelmi szabályozás rosszul működik"}, {70.01, "Lazább fékrendszer"},
-        {80, "Lazább fékrendszer"}, {85.71, "Optimális fékrendszer"}, {90, "Optimális fékrendszer"},
-        {90.01, "Erős fékrendszer"}, {100, "Erős fékrendszer"},
+        {0, "Nagyon alacsony értelmi teljesítmény"},
+        {60, "Nagyon alacsony értelmi teljesítmény"},
+        {60.01, "Az értelmi szabályozás rosszul működik"},
+        {70.01, "Lazább fékrendszer"},
+        {80, "Lazább fékrendszer"},
+        {85.71, "Optimális fékrendszer"},
+        {90, "Optimális fékrendszer"},
+        {90.01, "Erős fékrendszer"},
+        {100, "Erős fékrendszer"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IntellectRating(c.percent), c.rating) << c.percent;

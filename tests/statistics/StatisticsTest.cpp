@@ -4,12 +4,10 @@
 #include "statistics/Batch.h"
 #include "statistics/StatisticsFile.h"
 #include "statistics/StatisticsRow.h"
-
 #include "support/AnswersBuilder.h"
 #include "support/ProtocolBuilder.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 namespace quelvarin::statistics {
@@ -50,11 +48,15 @@ TEST(StatisticsRow, AnEmptyProtocol) {
     StoreLoadedFigures(protocol);
     auto row = Fields(StatisticsRow(protocol));
     ASSERT_EQ(row.size(), 357u);
-    const std::vector<std::string> first = {"ures", "1",    "30",   "középiskola IV.", "0", "0", "0", "0", "0",
-                                            "0",    "0",    "0",    "0",               "0", "0", " 0.5", "0", "0",
-                                            "0",    "0",    "0",    " 0.00",           " 0.00", "0.0", "0.0", "0.0",
-                                            "0.0",  "0.0",  "0.0",  " 0.00",           " 0.00", " 0.00", "0", "0.0",
-                                            "0"};
+    const std::vector<std::string> first = {"ures", "1",     "30",    "középiskola IV.",
+                                            "0",    "0",     "0",     "0",
+                                            "0",    "0",     "0",     "0",
+                                            "0",    "0",     "0",     " 0.5",
+                                            "0",    "0",     "0",     "0",
+                                            "0",    " 0.00", " 0.00", "0.0",
+                                            "0.0",  "0.0",   "0.0",   "0.0",
+                                            "0.0",  " 0.00", " 0.00", " 0.00",
+                                            "0",    "0.0",   "0"};
     EXPECT_EQ(std::vector<std::string>(row.begin(), row.begin() + 35), first);
     EXPECT_TRUE(std::all_of(row.begin() + 35, row.end(), [](const std::string& f) { return f == "0"; }));
 }
@@ -66,8 +68,8 @@ TEST(StatisticsRow, SexCardsAndTextFields) {
     auto row = Fields(StatisticsRow(protocol));
     EXPECT_EQ(row[0], "kód egy  kettő");
     EXPECT_EQ(row[1], "2");
-    EXPECT_EQ(row[4], "2");  // FSZ_1
-    EXPECT_EQ(row[13], "1"); // FSZ_10
+    EXPECT_EQ(row[4], "2");   // FSZ_1
+    EXPECT_EQ(row[13], "1");  // FSZ_10
     EXPECT_EQ(row[14], "33"); // 1 of 3 on cards VIII-X
     protocol.personal.sex = "férfi";
     EXPECT_EQ(Fields(StatisticsRow(protocol))[1], "1");
@@ -91,7 +93,8 @@ TEST(StatisticsRow, PairsSplitAtTheColon) {
 TEST(StatisticsFile, TheDuplicateRuleIsCaseSensitive) {
     test::TempDir dir;
     auto file = dir / "stat1.dat";
-    test::WriteBytes(file, EncodeCp1250(StatisticsHeader()) + "ab12\t2\t34\r\nk\xF3" "d\r\n");
+    test::WriteBytes(file, EncodeCp1250(StatisticsHeader()) + "ab12\t2\t34\r\nk\xF3"
+                                                              "d\r\n");
     EXPECT_EQ(CodePresentInFile(file, "ab12"), true);
     EXPECT_EQ(CodePresentInFile(file, "AB12"), false);
     EXPECT_EQ(CodePresentInFile(file, "Kod"), true) << "the header's first field";
@@ -130,7 +133,8 @@ TEST(StatisticsFile, BatchDialogChecks) {
     auto target = dir / "cel.dat";
     EXPECT_EQ(PreCheck(target, {"ab12.qvl"}).message, "Nem jelölt ki DAT-fájlt a csatolás céljaként!");
     test::WriteBytes(target, "Kod\r\nab12\t1\r\n");
-    EXPECT_EQ(PreCheck(target, {dir / "x.qvl", dir / "ab12.qvl"}).message, "ilyen már van a célfájlban: ab12");
+    EXPECT_EQ(PreCheck(target, {dir / "x.qvl", dir / "ab12.qvl"}).message,
+              "ilyen már van a célfájlban: ab12");
     auto fine = PreCheck(target, {dir / "cd34.v2.qvl"});
     EXPECT_TRUE(fine.ok);
     EXPECT_EQ(fine.message, "Ellenőrzés rendben.");
@@ -235,7 +239,8 @@ TEST_F(Batches, TheWorkstationInstallsTheLastProtocol) {
     fs::create_directories(ws.root / "stat");
     auto target = ws.root / "stat" / "cel.dat";
     ws->AttachBatch(target, {a, b});
-    EXPECT_EQ(ws.notifier.Messages(), (std::vector<std::string>{"Nem jelölt ki DAT-fájlt a csatolás céljaként!"}))
+    EXPECT_EQ(ws.notifier.Messages(),
+              (std::vector<std::string>{"Nem jelölt ki DAT-fájlt a csatolás céljaként!"}))
         << "the target must exist";
     ASSERT_TRUE(ws->AttachToStatistics(target)) << "the attach dialog creates a new file";
     EXPECT_FALSE(ws->AttachToStatistics(target)) << "the same code twice is refused";
@@ -246,9 +251,10 @@ TEST_F(Batches, TheWorkstationInstallsTheLastProtocol) {
     fs::create_directories(ws.root / "archivum");
     fs::copy_file(a, ws.root / "archivum" / "a.qvl");
     ASSERT_TRUE(ws->ExportSummary());
-    EXPECT_EQ(ws.notifier.Messages().back(), "Az adatok kiszámítása és csatolása befejeződött.\r\n1 fájl került "
-                                             "feldolgozásra.\r\nA kész fájlt elérési útvonala " +
-                                                 (ws.root / "sum_stat.txt").string());
+    EXPECT_EQ(ws.notifier.Messages().back(),
+              "Az adatok kiszámítása és csatolása befejeződött.\r\n1 fájl került "
+              "feldolgozásra.\r\nA kész fájlt elérési útvonala " +
+                  (ws.root / "sum_stat.txt").string());
     EXPECT_EQ(SplitLines(test::ReadBytes(ws.root / "sum_stat.txt")).size(), 2u);
     EXPECT_EQ(ws->CurrentProtocol().personal.code, "elso");
 }

@@ -36,7 +36,9 @@ inline Protocol WithAnswers(const std::vector<ScoredAnswer>& answers, const std:
 }
 
 // A list of answers written inline, to be joined with Repeated(...) by +.
-inline std::vector<ScoredAnswer> Answers(std::initializer_list<ScoredAnswer> answers) { return answers; }
+inline std::vector<ScoredAnswer> Answers(std::initializer_list<ScoredAnswer> answers) {
+    return answers;
+}
 
 // `count` answers on card 1 holding one sign each.
 inline std::vector<ScoredAnswer> Repeated(int count, SignCode sign, int card = 1) {

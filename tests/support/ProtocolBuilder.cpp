@@ -1,8 +1,8 @@
 #include "support/ProtocolBuilder.h"
 
+#include "indices/neiger.h"
 #include "platform/Cp1250.h"
 #include "platform/LineFile.h"
-#include "indices/neiger.h"
 #include "scoring/AnswerCounts.h"
 
 namespace quelvarin::test {
@@ -13,7 +13,8 @@ TestStation::TestStation(const std::filesystem::path& givenRoot) {
     root = givenRoot.empty() ? dir.Path() / "quelva" : givenRoot;
     std::filesystem::create_directories(root);
     texts = std::make_unique<FileAnswerTextStore>(InstallPaths(root));
-    station = std::make_unique<Workstation>(Workstation::Services{InstallPaths(root), notifier, *texts, sound, clock});
+    station = std::make_unique<Workstation>(
+        Workstation::Services{InstallPaths(root), notifier, *texts, sound, clock});
 }
 
 void TestStation::AnswerOnCard(int answer, int card) {

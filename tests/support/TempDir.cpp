@@ -4,7 +4,6 @@
 #include <chrono>
 #include <fstream>
 #include <stdexcept>
-
 #include <unistd.h>
 
 namespace quelvarin::test {

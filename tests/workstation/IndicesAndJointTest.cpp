@@ -17,7 +17,8 @@ TEST(CodedIndices, SzeiAndTransferenceGoToTheSelectedAnswer) {
     EXPECT_EQ(ws->CurrentProtocol().answer(3).szei, "B");
     EXPECT_EQ(ws->CurrentProtocol().answer(3).transference, "Agresszió");
     ws->SetTransference("két\r\nsor");
-    EXPECT_EQ(ws->CurrentProtocol().answer(3).transference, "két  sor") << "a code stays one line of the file";
+    EXPECT_EQ(ws->CurrentProtocol().answer(3).transference, "két  sor")
+        << "a code stays one line of the file";
 }
 
 TEST(CodedIndices, AlcoholismTicksLiveForTheWholeRun) {

@@ -4,9 +4,8 @@
 #include "scoring/PsychogramText.h"
 #include "support/ProtocolBuilder.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace quelvarin {
 namespace {
@@ -79,11 +78,14 @@ TEST(PsychogramRefresh, EachEventRecomputesExactlyWhatItNames) {
         {"content box", [](Workstation& w) { w.ClickSignBox(348); }, refresh::kContentEntered},
         {"contents list", [](Workstation& w) { w.ChooseContentsRow("Td"); }, refresh::kContentEntered},
         {"vulgar", [](Workstation& w) { w.ChooseVulgarRow("V-3"); }, refresh::kVulgarEntered},
-        {"originality", [](Workstation& w) { w.RightClickOriginalityBox(298); }, refresh::kOriginalityEntered},
+        {"originality", [](Workstation& w) { w.RightClickOriginalityBox(298); },
+         refresh::kOriginalityEntered},
         {"special reaction", [](Workstation& w) { w.ChooseSpecialReactionRow("Sztereotípia"); },
          refresh::kSpecialReactionEntered},
-        {"Versagen", [](Workstation& w) { w.ChooseSpecialReactionRow("Versagen"); }, refresh::kVersagenEntered},
-        {"removal", [](Workstation& w) { w.RemoveColumnEntry(SignColumn::Determinants, 0); }, refresh::kSignRemoved},
+        {"Versagen", [](Workstation& w) { w.ChooseSpecialReactionRow("Versagen"); },
+         refresh::kVersagenEntered},
+        {"removal", [](Workstation& w) { w.RemoveColumnEntry(SignColumn::Determinants, 0); },
+         refresh::kSignRemoved},
         {"card", [](Workstation& w) { w.ChooseCard(5); }, refresh::kCardChosen},
     };
     for (const auto& c : cases) {
@@ -92,7 +94,8 @@ TEST(PsychogramRefresh, EachEventRecomputesExactlyWhatItNames) {
         c.act(*ws);
         EXPECT_EQ(ws->LastRefresh(), c.steps) << c.event;
         for (auto step : kAllSteps) {
-            EXPECT_EQ(Current(*ws, step), c.steps.Has(step)) << c.event << ": step " << static_cast<int>(step);
+            EXPECT_EQ(Current(*ws, step), c.steps.Has(step))
+                << c.event << ": step " << static_cast<int>(step);
         }
     }
 }
@@ -153,7 +156,8 @@ TEST(SensitivityParanoiaWindow, ComputesAndKeepsTheLastResultWithoutAnswers) {
     ws->ComputeSensitivityParanoia();
     EXPECT_EQ(ws->SensitivityParanoia().index, 10000);
     EXPECT_FALSE(ws->SensitivityParanoia().zone);
-    EXPECT_EQ(ws->SensitivityParanoia().indicated, "Indikált diagnózis: pszichotikus paranoid, adekv. esély: 94%.");
+    EXPECT_EQ(ws->SensitivityParanoia().indicated,
+              "Indikált diagnózis: pszichotikus paranoid, adekv. esély: 94%.");
     EXPECT_EQ(ws->CurrentProtocol().counts[416], 1);
 }
 

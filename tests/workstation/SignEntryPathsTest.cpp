@@ -8,14 +8,17 @@ namespace {
 
 using test::TestStation;
 
-std::vector<std::string> Column(Workstation& station, SignColumn column) { return station.Columns().Entries(column); }
+std::vector<std::string> Column(Workstation& station, SignColumn column) {
+    return station.Columns().Entries(column);
+}
 
 TEST(SignEntryPaths, NothingIsScoredWithoutASelectedAnswer) {
     TestStation ws;
     auto before = ws->CurrentProtocol();
     auto result = ws->ClickSignBox(400);
     EXPECT_EQ(result.outcome, EntryOutcome::Refused);
-    EXPECT_EQ(ws.notifier.Messages(), (std::vector<std::string>{"   Hányadik feleletet jelöljük? Kérem válasszon!   "}));
+    EXPECT_EQ(ws.notifier.Messages(),
+              (std::vector<std::string>{"   Hányadik feleletet jelöljük? Kérem válasszon!   "}));
     EXPECT_EQ(ws->CurrentProtocol().counts, before.counts);
     EXPECT_EQ(ws->CurrentProtocol().answers, before.answers);
 }
@@ -31,22 +34,22 @@ TEST(SignEntryPaths, EachPathStoresCountsListsAndRefreshes) {
         RefreshSteps refresh;
     };
     const Case cases[] = {
-        {"location box", [](Workstation& w) { return w.ClickSignBox(404); }, 404, SignColumn::Locations, "G komb.",
-         refresh::kLocationEntered},
+        {"location box", [](Workstation& w) { return w.ClickSignBox(404); }, 404, SignColumn::Locations,
+         "G komb.", refresh::kLocationEntered},
         {"determinant box", [](Workstation& w) { return w.ClickSignBox(314); }, 314, SignColumn::Determinants,
          "B sec +/-", refresh::kDeterminantEntered},
         {"movement quality box", [](Workstation& w) { return w.ClickSignBox(343); }, 343,
          SignColumn::SpecialReactions, "asszoc.B", refresh::kDeterminantEntered},
         {"content box", [](Workstation& w) { return w.ClickSignBox(371); }, 371, SignColumn::Contents, "Md",
          refresh::kContentEntered},
-        {"contents list", [](Workstation& w) { return w.ChooseContentsRow("Álarc II"); }, 375, SignColumn::Contents,
-         "Álarc II", refresh::kContentEntered},
+        {"contents list", [](Workstation& w) { return w.ChooseContentsRow("Álarc II"); }, 375,
+         SignColumn::Contents, "Álarc II", refresh::kContentEntered},
         {"special-reaction list", [](Workstation& w) { return w.ChooseSpecialReactionRow("Versagen"); }, 260,
          SignColumn::SpecialReactions, "Versagen", refresh::kVersagenEntered},
         {"another special reaction", [](Workstation& w) { return w.ChooseSpecialReactionRow("Orális"); }, 213,
          SignColumn::SpecialReactions, "Orális", refresh::kSpecialReactionEntered},
-        {"vulgar list", [](Workstation& w) { return w.ChooseVulgarRow("V-2"); }, 294, SignColumn::Frequencies, "V-2",
-         refresh::kVulgarEntered},
+        {"vulgar list", [](Workstation& w) { return w.ChooseVulgarRow("V-2"); }, 294, SignColumn::Frequencies,
+         "V-2", refresh::kVulgarEntered},
         {"originality list", [](Workstation& w) { return w.ChooseOriginalityRow("O+/-"); }, 298,
          SignColumn::Frequencies, "O+/-", refresh::kOriginalityEntered},
         {"right button on an O box", [](Workstation& w) { return w.RightClickOriginalityBox(299); }, 299,
@@ -74,7 +77,7 @@ TEST(SignEntryPaths, EachPathStoresCountsListsAndRefreshes) {
 TEST(SignEntryPaths, NamesAPathDoesNotOfferAreIgnored) {
     const std::function<EntryResult(Workstation&)> entries[] = {
         [](Workstation& w) { return w.ClickSignBox(0); },
-        [](Workstation& w) { return w.ClickSignBox(260); },  // a special reaction has no box
+        [](Workstation& w) { return w.ClickSignBox(260); }, // a special reaction has no box
         [](Workstation& w) { return w.ClickSignBox(397); },
         [](Workstation& w) { return w.ClickSignBox(1491); },
         [](Workstation& w) { return w.ChooseContentsRow("G"); },
@@ -117,7 +120,8 @@ TEST(SignEntryPaths, TheThirtyFirstSignIsRefused) {
     }
     auto result = ws->ClickSignBox(346);
     EXPECT_EQ(result.outcome, EntryOutcome::Refused);
-    EXPECT_EQ(ws.notifier.Messages(), (std::vector<std::string>{"Egy feleletre legfeljebb 30 jel adható!!!"}));
+    EXPECT_EQ(ws.notifier.Messages(),
+              (std::vector<std::string>{"Egy feleletre legfeljebb 30 jel adható!!!"}));
     EXPECT_EQ(ws->CurrentProtocol().counts[346], 0);
     EXPECT_EQ(ws->CurrentProtocol().counts[345], 30);
     EXPECT_EQ(Column(*ws, SignColumn::Contents).size(), 30u);
@@ -208,9 +212,9 @@ TEST(SignEntryPaths, LocationSoundOnlyWithALanguageAndAFile) {
 
     ws->SetSoundLanguage(SoundLanguage::Angol);
     ws->ClickSignBox(400);
-    ws->ClickSignBox(401);                   // no file for it
-    ws->ClickSignBox(301);                   // not a location
-    ws->ChooseLocationTableItem("G");        // not a box
+    ws->ClickSignBox(401);            // no file for it
+    ws->ClickSignBox(301);            // not a location
+    ws->ChooseLocationTableItem("G"); // not a box
     ASSERT_EQ(ws.sound.played.size(), 1u);
     EXPECT_EQ(ws.sound.played[0], ws.root / "hangok" / "angol" / "400.wav");
 }
