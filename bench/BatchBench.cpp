@@ -106,7 +106,8 @@ const Archive& ArchiveOf(int size) {
         writer.Write(VariedProtocolFile(i));
         writer.Commit();
     }
-    archive->files = statistics::ProtocolFilesOf(archive->folder);
+    archive->files =
+        statistics::ProtocolFilesOf(archive->folder).value_or(std::vector<std::filesystem::path>{});
     static struct Cleanup {
         ~Cleanup() {
             for (const auto& archive : archives) {

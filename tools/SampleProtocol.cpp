@@ -73,60 +73,70 @@ std::string BuildSampleProtocol() {
     MemoryAnswerTextStore texts;
     SilentSoundPlayer sound;
     FixedClock clock("2026.11.05.");
-    Workstation station({InstallPaths(""), notifier, texts, sound, clock});
+    Workstation station({InstallPaths(""), notifier, texts, sound, clock}, ProtocolFilesDesk::Recovery::Off);
+    auto& scoring = station.scoring;
+    auto& indices = station.indices;
 
-    station.NewProtocol("minta_20261105");
-    auto& personal = station.EditableProtocol().personal;
-    personal.name = "Minta Márta";
-    personal.number = "12/2026";
-    personal.occupation = "könyvelő";
-    personal.sex = "nő";
-    personal.age = 34;
-    personal.clinicalQuestions = "Szorongás mértéke?*Személyiségszerkezet?*";
-    personal.ward = "Pszichiátriai Ambulancia";
-    personal.examiner = "Dr. Példa Péter";
-    personal.diagnosis = "F43.2";
-    personal.education = "főiskola I-től";
+    station.files.NewProtocol("minta_20261105");
+    auto& personal = station.personal;
+    personal.SetField(PersonalField::Name, "Minta Márta");
+    personal.SetField(PersonalField::Number, "12/2026");
+    personal.SetField(PersonalField::Occupation, "könyvelő");
+    personal.SetField(PersonalField::Sex, "nő");
+    personal.SetAge(34);
+    personal.SetField(PersonalField::ClinicalQuestions, "Szorongás mértéke?*Személyiségszerkezet?*");
+    personal.SetField(PersonalField::Ward, "Pszichiátriai Ambulancia");
+    personal.SetField(PersonalField::Examiner, "Dr. Példa Péter");
+    personal.SetField(PersonalField::Diagnosis, "F43.2");
+    personal.SetField(PersonalField::Education, "főiskola I-től");
 
-    // Reaction and card times, card by card, as the stopwatch gave them.
+    // The examiner ticked these vulgar answers of the reality index.
+    for (std::size_t row : {0u, 1u, 2u, 4u, 6u, 7u, 8u, 12u}) {
+        indices.SetNeigerTick(row, true);
+    }
+
+    // Reaction and card times, card by card, as the stopwatch gave them: typed in while the
+    // first answer of the card is selected.
     const int times[10][4] = {{0, 6, 1, 45},  {0, 14, 2, 10}, {0, 9, 1, 30}, {0, 11, 1, 50}, {0, 4, 0, 55},
                               {0, 12, 1, 40}, {0, 10, 1, 35}, {0, 18, 2, 5}, {0, 27, 2, 40}, {0, 15, 2, 20}};
-    for (int card = 1; card <= 10; ++card) {
-        const auto* t = times[card - 1];
-        station.EditableProtocol().cardTime(card) = {t[0], t[1], t[2], t[3]};
-    }
-    // The examiner ticked these vulgar answers of the reality index.
-    for (int row : {0, 1, 2, 4, 6, 7, 8, 12}) {
-        station.EditableProtocol().neigerVulgars[static_cast<std::size_t>(row)] = true;
-    }
+    std::array<bool, kCardCount> timed{};
 
     int number = 0;
     for (const auto& answer : SampleAnswers()) {
         ++number;
-        texts.Write(number, answer.text);
-        Require(station.SelectAnswer(number), "answer without a card");
-        Require(station.ChooseCard(answer.card), "card");
-        station.EditableProtocol().answer(number).szei = answer.szei;
-        station.EditableProtocol().answer(number).transference = answer.transference;
+        Require(scoring.SelectAnswer(number), "answer without a card");
+        Require(scoring.ChooseCard(answer.card), "card");
+        Require(scoring.StoreAnswerText(answer.text), "text");
+        if (auto& done = timed[static_cast<std::size_t>(answer.card - 1)]; !done) {
+            const auto* t = times[answer.card - 1];
+            Require(scoring.SetCardTime(TimeBox::ReactionMinutes, t[0]) &&
+                        scoring.SetCardTime(TimeBox::ReactionSeconds, t[1]) &&
+                        scoring.SetCardTime(TimeBox::CardMinutes, t[2]) &&
+                        scoring.SetCardTime(TimeBox::CardSeconds, t[3]),
+                    "card time");
+            done = true;
+        }
+        Require(indices.SetSzeiCode(answer.szei), "SZEI");
+        Require(indices.SetTransference(answer.transference), "transference");
         for (const auto& name : answer.locations) {
-            RequireEntered(station.ClickSignBox(CodeOfName(name)), name);
+            RequireEntered(scoring.ClickSignBox(CodeOfName(name)), name);
         }
         for (const auto& name : answer.determinants) {
-            RequireEntered(station.ClickSignBox(CodeOfName(name)), name);
+            RequireEntered(scoring.ClickSignBox(CodeOfName(name)), name);
         }
         for (const auto& name : answer.contents) {
-            RequireEntered(station.ChooseContentsRow(name), name);
+            RequireEntered(scoring.ChooseContentsRow(name), name);
         }
         for (const auto& name : answer.frequencies) {
             RequireEntered(
-                name[0] == 'V' ? station.ChooseVulgarRow(name) : station.ChooseOriginalityRow(name), name);
+                name[0] == 'V' ? scoring.ChooseVulgarRow(name) : scoring.ChooseOriginalityRow(name), name);
         }
         for (const auto& name : answer.specialReactions) {
-            RequireEntered(station.ChooseSpecialReactionRow(name), name);
+            RequireEntered(scoring.ChooseSpecialReactionRow(name), name);
         }
     }
     Require(notifier.Messages().empty(), "a message was shown");
-    return station.ProtocolFileBytes();
+    return station.files.ProtocolFileBytes();
 }
 
 } // namespace quelvarin

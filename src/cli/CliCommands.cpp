@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/Cp1250.h"
 #include "platform/InstallPaths.h"
+#include "platform/Version.h"
 #include "statistics/Batch.h"
 #include "statistics/StatisticsRow.h"
 #include "workstation/Messages.h"
@@ -25,6 +26,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Használat: quelvarin-cli [--root MAPPA] PARANCS [PARAMÉTEREK]\n"
+    "           quelvarin-cli --help | --version\n"
     "  check FÁJL.qvl              \"ok\", ha a jegyzőkönyv betölthető; különben az ok a hibacsatornán\n"
     "  figures FÁJL.qvl            a pszichogram mutatói a betöltés után, egy JSON objektumként\n"
     "  new KI.qvl                  egy újonnan nyitott (mai dátumú) jegyzőkönyv állománya\n"
@@ -87,13 +89,14 @@ std::optional<Invocation> ParseArguments(const std::vector<std::string>& args) {
     return invocation;
 }
 
-// One run of a command: a workstation over the root whose answer texts stay in memory, so
-// that nothing in the root is touched.
-class Session {
+// One run of a command: a workstation over the root whose answer texts stay in memory and
+// which keeps no recovery copy, so that nothing in the root is touched.
+class CliRun {
 public:
-    Session(const fs::path& root, std::ostream& out, std::ostream& err)
+    CliRun(const fs::path& root, std::ostream& out, std::ostream& err)
         : m_out(out), m_err(err), m_notifier(err),
-          m_workstation({InstallPaths(root), m_notifier, m_texts, m_sound, m_clock}) {}
+          m_workstation({InstallPaths(root), m_notifier, m_texts, m_sound, m_clock},
+                        ProtocolFilesDesk::Recovery::Off) {}
 
     std::ostream& Out() { return m_out; }
     std::ostream& Err() { return m_err; }
@@ -111,7 +114,7 @@ public:
             m_err << file << ": " << parse.error.line << ". sor: " << parse.error.reason << '\n';
             return false;
         }
-        return m_workstation.Install(std::move(*parse.parsed));
+        return m_workstation.files.Install(std::move(*parse.parsed));
     }
 
     // The result of a command: to -o OUT when given, else to standard output.
@@ -123,14 +126,14 @@ public:
         return Write(*output, bytes) ? kExitDone : kExitRejected;
     }
 
-    // Loads the protocol of the first operand and emits the lines a workstation operation makes
+    // Loads the protocol of the first operand and emits the lines a reports operation makes
     // of it, as the file the workstation writes: Windows-1250, CR LF.
     template <typename Make>
     int EmitLines(const Invocation& invocation, Make make) {
         if (!Load(invocation.operands[0])) {
             return kExitRejected;
         }
-        return Emit(invocation.output, EncodeCp1250(JoinLines(make(m_workstation))));
+        return Emit(invocation.output, EncodeCp1250(JoinLines(make(m_workstation.reports))));
     }
 
     bool Write(const std::string& file, std::string_view bytes) {
@@ -153,7 +156,7 @@ private:
 
 struct Command {
     std::size_t operandCount;
-    std::function<int(Session&, const Invocation&)> run;
+    std::function<int(CliRun&, const Invocation&)> run;
     bool takesOutput = false;
     bool moreOperands = false; // operandCount is the least number of them
 };
@@ -171,7 +174,7 @@ statistics::Progress ProgressOn(std::ostream& err, std::size_t files) {
     };
 }
 
-int FinishBatch(Session& session, const statistics::BatchReport& report, bool rejectedIsFailure) {
+int FinishBatch(CliRun& session, const statistics::BatchReport& report, bool rejectedIsFailure) {
     bool rejected = false;
     for (const auto& note : report.notes) {
         session.Err() << note.text << '\n';
@@ -192,7 +195,7 @@ const std::map<std::string, Command, std::less<>>& Commands() {
     static const std::map<std::string, Command, std::less<>> commands = {
         {"check",
          {1,
-          [](Session& session, const Invocation& invocation) -> int {
+          [](CliRun& session, const Invocation& invocation) -> int {
               const auto& operands = invocation.operands;
               if (!session.Load(operands[0])) {
                   return kExitRejected;
@@ -202,39 +205,39 @@ const std::map<std::string, Command, std::less<>>& Commands() {
           }}},
         {"figures",
          {1,
-          [](Session& session, const Invocation& invocation) -> int {
+          [](CliRun& session, const Invocation& invocation) -> int {
               const auto& operands = invocation.operands;
               if (!session.Load(operands[0])) {
                   return kExitRejected;
               }
-              session.Out() << FiguresJson(session.Station());
+              session.Out() << FiguresJson(session.Station().session);
               return kExitDone;
           }}},
         {"new",
          {1,
-          [](Session& session, const Invocation& invocation) -> int {
+          [](CliRun& session, const Invocation& invocation) -> int {
               const auto& operands = invocation.operands;
-              session.Station().NewProtocol();
-              return session.Write(operands[0], session.Station().ProtocolFileBytes()) ? kExitDone
-                                                                                       : kExitRejected;
+              session.Station().files.NewProtocol();
+              return session.Write(operands[0], session.Station().files.ProtocolFileBytes()) ? kExitDone
+                                                                                             : kExitRejected;
           }}},
         {"resave",
          {2,
-          [](Session& session, const Invocation& invocation) -> int {
+          [](CliRun& session, const Invocation& invocation) -> int {
               const auto& operands = invocation.operands;
               if (!session.Load(operands[0])) {
                   return kExitRejected;
               }
-              return session.Write(operands[1], session.Station().ProtocolFileBytes()) ? kExitDone
-                                                                                       : kExitRejected;
+              return session.Write(operands[1], session.Station().files.ProtocolFileBytes()) ? kExitDone
+                                                                                             : kExitRejected;
           }}},
         {"interpret",
          {1,
-          [](Session& session, const Invocation& invocation) -> int {
+          [](CliRun& session, const Invocation& invocation) -> int {
               if (!session.Load(invocation.operands[0])) {
                   return kExitRejected;
               }
-              auto lines = interpretation::BuildInterpretation(session.Station().CurrentProtocol());
+              auto lines = interpretation::BuildInterpretation(session.Station().session.CurrentProtocol());
               if (!lines) {
                   session.Err() << messages::kNothingToInterpret << '\n';
                   return kExitNothingToWrite;
@@ -244,42 +247,45 @@ const std::map<std::string, Command, std::less<>>& Commands() {
           true}},
         {"sheet",
          {1,
-          [](Session& session, const Invocation& invocation) -> int {
-              return session.EmitLines(invocation, [](Workstation& w) { return w.ExaminationSheetLines(); });
+          [](CliRun& session, const Invocation& invocation) -> int {
+              return session.EmitLines(invocation,
+                                       [](ReportsDesk& reports) { return reports.ExaminationSheetLines(); });
           },
           true}},
         {"page",
          {1,
-          [](Session& session, const Invocation& invocation) -> int {
-              return session.EmitLines(invocation, [](Workstation& w) { return w.ProtocolPageLines(); });
+          [](CliRun& session, const Invocation& invocation) -> int {
+              return session.EmitLines(invocation,
+                                       [](ReportsDesk& reports) { return reports.ProtocolPageLines(); });
           },
           true}},
         {"glossary",
          {1,
-          [](Session& session, const Invocation& invocation) -> int {
-              return session.EmitLines(invocation, [](Workstation& w) { return w.BuildGlossary(); });
+          [](CliRun& session, const Invocation& invocation) -> int {
+              return session.EmitLines(invocation,
+                                       [](ReportsDesk& reports) { return reports.BuildGlossary(); });
           },
           true}},
         {"help-pages",
          {0,
-          [](Session& session, const Invocation&) -> int {
-              return session.Station().RegenerateHelpPages() ? kExitDone : kExitRejected;
+          [](CliRun& session, const Invocation&) -> int {
+              return session.Station().reports.RegenerateHelpPages() ? kExitDone : kExitRejected;
           }}},
         {"stat-header",
          {0,
-          [](Session& session, const Invocation& invocation) -> int {
+          [](CliRun& session, const Invocation& invocation) -> int {
               return session.Emit(invocation.output, EncodeCp1250(statistics::StatisticsHeader()));
           },
           true}},
         {"stat-row",
          {1,
-          [](Session& session, const Invocation& invocation) -> int {
+          [](CliRun& session, const Invocation& invocation) -> int {
               // One row per file in argument order; a rejected file is named and skipped.
               std::string rows;
               bool rejected = false;
               for (const auto& file : invocation.operands) {
                   if (session.Load(file)) {
-                      rows += statistics::StatisticsRow(session.Station().CurrentProtocol());
+                      rows += statistics::StatisticsRow(session.Station().session.CurrentProtocol());
                   } else {
                       rejected = true;
                   }
@@ -290,7 +296,7 @@ const std::map<std::string, Command, std::less<>>& Commands() {
           true, true}},
         {"stat-attach",
          {2,
-          [](Session& session, const Invocation& invocation) -> int {
+          [](CliRun& session, const Invocation& invocation) -> int {
               auto files = Paths(invocation.operands, 1);
               auto report = statistics::AttachFiles(invocation.operands[0], files, true,
                                                     ProgressOn(session.Err(), files.size()));
@@ -299,12 +305,17 @@ const std::map<std::string, Command, std::less<>>& Commands() {
           false, true}},
         {"summary",
          {1,
-          [](Session& session, const Invocation& invocation) -> int {
-              auto files = statistics::ProtocolFilesOf(invocation.operands[0]);
-              auto progress = ProgressOn(session.Err(), files.size());
+          [](CliRun& session, const Invocation& invocation) -> int {
+              const auto& folder = invocation.operands[0];
+              auto files = statistics::ProtocolFilesOf(folder);
+              if (!files) {
+                  session.Err() << folder << ": nincs ilyen mappa, vagy nem olvasható.\n";
+                  return kExitRejected;
+              }
+              auto progress = ProgressOn(session.Err(), files->size());
               if (!invocation.output) {
                   auto report = statistics::ExportSummary(
-                      files,
+                      *files,
                       [&session](std::string_view bytes) {
                           session.Out() << bytes;
                           return static_cast<bool>(session.Out());
@@ -314,7 +325,7 @@ const std::map<std::string, Command, std::less<>>& Commands() {
               }
               AtomicFileWriter out(*invocation.output);
               auto report = statistics::ExportSummary(
-                  files, [&out](std::string_view bytes) { return out.Write(bytes); }, progress);
+                  *files, [&out](std::string_view bytes) { return out.Write(bytes); }, progress);
               if (!report.failure && !out.Commit()) {
                   report.failure = *invocation.output + ": az állomány nem írható.";
               }
@@ -328,6 +339,14 @@ const std::map<std::string, Command, std::less<>>& Commands() {
 } // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        out << kUsage;
+        return kExitDone;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        out << "quelvarin-cli " << kVersion << '\n';
+        return kExitDone;
+    }
     auto invocation = ParseArguments(args);
     if (!invocation) {
         err << kUsage;
@@ -345,7 +364,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << kUsage;
         return kExitUsage;
     }
-    Session session(invocation->root, out, err);
+    CliRun session(invocation->root, out, err);
     return it->second.run(session, *invocation);
 }
 

@@ -34,6 +34,7 @@ struct CardTime {
     std::int32_t reactionSeconds = 0;
     std::int32_t cardMinutes = 0;
     std::int32_t cardSeconds = 0;
+    bool operator==(const CardTime&) const = default;
 };
 
 // One 8-bit counter per code 90..497, indexed by the code itself.

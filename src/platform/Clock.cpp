@@ -23,4 +23,9 @@ std::string SystemClock::TodayShortDate() const {
            twoDigits(local.tm_mday) + ".";
 }
 
+std::chrono::milliseconds SystemClock::Now() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+}
+
 } // namespace quelvarin

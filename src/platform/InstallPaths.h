@@ -25,6 +25,9 @@ public:
     std::filesystem::path CurrentFolder() const { return m_root / "aktualis"; }
     std::filesystem::path AnswerTextFile(int answer) const;
     std::filesystem::path InterpretationFile() const { return CurrentFolder() / "Szov_Ert.txt"; }
+    // The copy of the protocol being scored, kept until it is saved, so that a crash loses
+    // at most the last second's work.
+    std::filesystem::path RecoveryFile() const { return CurrentFolder() / "mentetlen.qvl"; }
     std::filesystem::path ArchiveFolder() const { return m_root / "archivum"; }
 
     std::filesystem::path ScoringHelpFile() const { return m_root / "jelol.dbf"; }

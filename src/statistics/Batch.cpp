@@ -152,19 +152,43 @@ BatchReport AttachFiles(const fs::path& target, const std::vector<fs::path>& fil
     return report;
 }
 
-std::vector<fs::path> ProtocolFilesOf(const fs::path& folder) {
-    std::vector<fs::path> files;
+std::optional<std::vector<fs::path>> ProtocolFilesOf(const fs::path& folder) {
     std::error_code error;
+    if (!fs::is_directory(folder, error)) {
+        return std::nullopt;
+    }
+    std::vector<fs::path> files;
     for (auto it = fs::directory_iterator(folder, error); !error && it != fs::directory_iterator();
          it.increment(error)) {
-        if (it->path().extension() == ".qvl" && it->is_regular_file(error)) {
+        if (IsProtocolFileName(it->path()) && it->is_regular_file(error)) {
             files.push_back(it->path());
         }
+    }
+    if (error) {
+        return std::nullopt;
     }
     std::sort(files.begin(), files.end(), [](const fs::path& a, const fs::path& b) {
         return a.filename().string() < b.filename().string();
     });
     return files;
+}
+
+bool IsProtocolFileName(const fs::path& file) {
+    auto extension = file.extension().string();
+    if (extension.size() != 4 || extension[0] != '.') {
+        return false;
+    }
+    constexpr std::string_view kExtension = "qvl";
+    for (std::size_t i = 0; i < kExtension.size(); ++i) {
+        char c = extension[i + 1];
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+        if (c != kExtension[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 BatchReport ExportSummary(const std::vector<fs::path>& files,

@@ -33,8 +33,11 @@ using Progress = std::function<void(std::size_t done, std::size_t total)>;
 BatchReport AttachFiles(const std::filesystem::path& target, const std::vector<std::filesystem::path>& files,
                         bool skipPresent, const Progress& progress = {});
 
-// The .qvl files of a folder in name order.
-std::vector<std::filesystem::path> ProtocolFilesOf(const std::filesystem::path& folder);
+// The protocol files of a folder in name order; nothing when the folder cannot be read.
+std::optional<std::vector<std::filesystem::path>> ProtocolFilesOf(const std::filesystem::path& folder);
+// A protocol file is named *.qvl, in any case ("A.QVL" too): saved on Windows, the case of
+// the extension is the user's.
+bool IsProtocolFileName(const std::filesystem::path& file);
 
 // The summary export: the header and the rows of the files, given to `write` piece by piece
 // (Windows-1250 bytes). False from `write` stops the run.

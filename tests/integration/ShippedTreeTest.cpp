@@ -23,9 +23,9 @@ TEST(ShippedTree, TheSampleProtocolIsWhatItsScriptedSessionWrites) {
 
 TEST(ShippedTree, TheSampleProtocolLoadsAndItsTalliesAgreeWithItsAnswers) {
     test::TestStation ws;
-    ASSERT_TRUE(ws->LoadProtocol(kShipped / "archivum" / "minta.qvl"));
+    ASSERT_TRUE(ws->files.LoadProtocol(kShipped / "archivum" / "minta.qvl"));
     EXPECT_TRUE(ws.notifier.Messages().empty());
-    const auto& protocol = ws->CurrentProtocol();
+    const auto& protocol = ws->session.CurrentProtocol();
     EXPECT_GE(protocol.personal.age, 18);
     EXPECT_EQ(protocol.counts[397], 22);
 
@@ -43,7 +43,7 @@ TEST(ShippedTree, TheSampleProtocolLoadsAndItsTalliesAgreeWithItsAnswers) {
             EXPECT_EQ(protocol.counts[sign], recount[sign]) << NameOfCode(sign);
         }
     }
-    for (int answers : ws->AnswersPerCard()) {
+    for (int answers : ws->session.Figures().answersPerCard) {
         EXPECT_GE(answers, 1) << "every card has an answer";
     }
     EXPECT_FALSE(ws.texts->Read(18).empty());

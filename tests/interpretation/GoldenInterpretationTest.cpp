@@ -32,13 +32,13 @@ TEST(GoldenPages, TheSampleProtocol) {
         std::filesystem::copy_file(shipped / help, ws.root / help);
     }
     test::TestStation station(ws.root);
-    ASSERT_TRUE(station->LoadProtocol(shipped / "archivum" / "minta.qvl"));
+    ASSERT_TRUE(station->files.LoadProtocol(shipped / "archivum" / "minta.qvl"));
     struct Page {
         const char* golden;
         Lines lines;
     };
-    const Page pages[] = {{"minta.aktualis.html", station->ExaminationSheetLines()},
-                          {"minta.akt_jkv.html", station->ProtocolPageLines()}};
+    const Page pages[] = {{"minta.aktualis.html", station->reports.ExaminationSheetLines()},
+                          {"minta.akt_jkv.html", station->reports.ProtocolPageLines()}};
     for (const auto& page : pages) {
         auto expected = ReadFileBytes(std::filesystem::path(QUELVARIN_GOLDEN_DIR) / page.golden);
         ASSERT_TRUE(expected) << page.golden;

@@ -1,5 +1,6 @@
 #include "platform/Cp1250.h"
 #include "support/ProtocolBuilder.h"
+#include "support/SessionTestAccess.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +13,12 @@ namespace fs = std::filesystem;
 TEST(WorkstationPages, TheSheetStoresTheSensitivityParanoiaFiguresAndIsWritten) {
     TestStation ws;
     ws.AnswerOnCard(1, 1);
-    ws->ChooseContentsRow("Szem");
-    auto path = ws->WriteExaminationSheet();
+    ws->scoring.ChooseContentsRow("Szem");
+    auto path = ws->reports.WriteExaminationSheet();
     ASSERT_TRUE(path);
     EXPECT_EQ(*path, ws.root / "html" / "aktualis.html");
-    EXPECT_EQ(ws->CurrentProtocol().counts[416], 1);
-    EXPECT_EQ(ws->CurrentProtocol().counts[417], 1);
+    EXPECT_EQ(ws->session.CurrentProtocol().counts[416], 1);
+    EXPECT_EQ(ws->session.CurrentProtocol().counts[417], 1);
     auto lines = SplitLines(DecodeCp1250(test::ReadBytes(*path)));
     EXPECT_EQ(lines.back(), "</BODY></HTML>");
 }
@@ -25,33 +26,36 @@ TEST(WorkstationPages, TheSheetStoresTheSensitivityParanoiaFiguresAndIsWritten) 
 TEST(WorkstationPages, TheProtocolPageLeavesAnswer90SelectedWithoutACardChoice) {
     TestStation ws;
     ws.AnswerOnCard(1, 3);
-    ws->ClickSignBox(400);
+    ws->scoring.ClickSignBox(400);
     test::WriteBytes(ws.root / "aktualis" / "1.txt", "egy denev\xE9r\r\n");
-    auto path = ws->WriteProtocolPage();
+    auto path = ws->reports.WriteProtocolPage();
     ASSERT_TRUE(path);
     auto text = DecodeCp1250(test::ReadBytes(*path));
     EXPECT_NE(text.find("\r\negy denevér\r\n"), std::string::npos) << "the text of the answer text file";
-    EXPECT_EQ(ws->CurrentAnswer(), 90);
-    EXPECT_FALSE(ws->CardChoiceWanted());
-    EXPECT_TRUE(ws->SelectAnswer(5)) << "afterwards an answer without a card asks for one again";
+    EXPECT_EQ(ws->session.CurrentAnswer(), 1) << "writing the page moves no selection";
+    // The main window then selects the last answer, as the page's walk over the answers left it.
+    EXPECT_FALSE(ws->scoring.SelectAnswer(90, CardChoice::HeldBack));
+    EXPECT_EQ(ws->session.CurrentAnswer(), 90);
+    EXPECT_FALSE(ws->scoring.CardChoiceWanted());
+    EXPECT_TRUE(ws->scoring.SelectAnswer(5)) << "afterwards an answer without a card asks for one again";
 }
 
 TEST(WorkstationPages, AnUnwritablePageIsReported) {
     TestStation ws;
     test::WriteBytes(ws.root / "html", "nem mappa");
-    EXPECT_FALSE(ws->WriteExaminationSheet());
+    EXPECT_FALSE(ws->reports.WriteExaminationSheet());
     ASSERT_EQ(ws.notifier.Messages().size(), 1u);
     EXPECT_NE(ws.notifier.Messages()[0].find("aktualis.html"), std::string::npos);
 }
 
 TEST(WorkstationPages, GlossaryCountsTheAnswersAndHelpPagesSayWhenDone) {
     TestStation ws;
-    ws->EditableProtocol().answer(1).card = 2; // not yet counted
-    auto lines = ws->BuildGlossary();
-    EXPECT_EQ(ws->CurrentProtocol().counts[397], 1);
+    SessionTestAccess::ProtocolOf(ws->session).answer(1).card = 2; // not yet counted
+    auto lines = ws->reports.BuildGlossary();
+    EXPECT_EQ(ws->session.CurrentProtocol().counts[397], 1);
     EXPECT_EQ(lines[1], "Feleletszám: 1");
-    EXPECT_EQ(ws->GlossaryTitle(), "Mechanikus szószedet: ");
-    EXPECT_TRUE(ws->RegenerateHelpPages());
+    EXPECT_EQ(ws->reports.GlossaryTitle(), "Mechanikus szószedet: ");
+    EXPECT_TRUE(ws->reports.RegenerateHelpPages());
     EXPECT_EQ(ws.notifier.Messages().back(), "A HTML rendszer frissítése befejeződött.");
     EXPECT_TRUE(fs::exists(ws.root / "html" / "jelol" / "496.html"));
 }

@@ -205,31 +205,41 @@ TEST_F(Batches, TheRowOfABatchIsTheRowOfAnOpenedProtocol) {
     EXPECT_EQ(report.notes.at(0).kind, BatchNote::Kind::EducationEmptied);
 
     test::TestStation ws;
-    ASSERT_TRUE(ws->LoadProtocol(path));
+    ASSERT_TRUE(ws->files.LoadProtocol(path));
     auto rows = SplitLines(DecodeCp1250(test::ReadBytes(target)));
-    EXPECT_EQ(rows.at(1) + "\r\n", StatisticsRow(ws->CurrentProtocol()));
+    EXPECT_EQ(rows.at(1) + "\r\n", StatisticsRow(ws->session.CurrentProtocol()));
 }
 
 TEST_F(Batches, SummaryInNameOrder) {
     Protocol("b.qvl", "masodik", 5);
     Protocol("a.qvl", "elso", 3);
+    Protocol("e.QVL", "harmadik", 7); // saved with the extension in capitals
     test::WriteBytes(dir / "c.qvl", "hibás");
     test::WriteBytes(dir / "d.txt", "nem jegyzőkönyv");
+    test::WriteBytes(dir / "f.qvlx", "nem jegyzőkönyv");
     auto files = ProtocolFilesOf(dir.Path());
-    ASSERT_EQ(files.size(), 3u);
+    ASSERT_TRUE(files);
+    ASSERT_EQ(files->size(), 4u);
     std::string out;
-    auto report = ExportSummary(files, [&out](std::string_view bytes) {
+    auto report = ExportSummary(*files, [&out](std::string_view bytes) {
         out += bytes;
         return true;
     });
-    EXPECT_EQ(report.rows, 2u);
+    EXPECT_EQ(report.rows, 3u);
     EXPECT_EQ(report.notes.size(), 1u);
     auto lines = SplitLines(out);
-    ASSERT_EQ(lines.size(), 3u);
+    ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(Fields(lines[0] + "\r\n").size(), 70u);
     EXPECT_EQ(lines[0].substr(0, 12), "Nev\tkor\tnem\t");
     EXPECT_EQ(Fields(lines[1] + "\r\n")[3], "3") << "the first file by name: 3 answers";
     EXPECT_EQ(Fields(lines[2] + "\r\n")[3], "5");
+    EXPECT_EQ(Fields(lines[3] + "\r\n")[3], "7");
+}
+
+TEST_F(Batches, AFolderThatCannotBeScannedIsNoEmptyArchive) {
+    EXPECT_FALSE(ProtocolFilesOf(dir / "nincs"));
+    test::WriteBytes(dir / "fajl.qvl", "x");
+    EXPECT_FALSE(ProtocolFilesOf(dir / "fajl.qvl"));
 }
 
 TEST_F(Batches, TheWorkstationInstallsTheLastProtocol) {
@@ -238,25 +248,25 @@ TEST_F(Batches, TheWorkstationInstallsTheLastProtocol) {
     test::TestStation ws;
     fs::create_directories(ws.root / "stat");
     auto target = ws.root / "stat" / "cel.dat";
-    ws->AttachBatch(target, {a, b});
+    ws->statistics.AttachBatch(target, {a, b});
     EXPECT_EQ(ws.notifier.Messages(),
               (std::vector<std::string>{"Nem jelölt ki DAT-fájlt a csatolás céljaként!"}))
         << "the target must exist";
-    ASSERT_TRUE(ws->AttachToStatistics(target)) << "the attach dialog creates a new file";
-    EXPECT_FALSE(ws->AttachToStatistics(target)) << "the same code twice is refused";
-    ws->AttachBatch(target, {a, b});
-    EXPECT_EQ(ws->CurrentProtocol().personal.code, "masodik");
+    ASSERT_TRUE(ws->statistics.AttachToStatistics(target)) << "the attach dialog creates a new file";
+    EXPECT_FALSE(ws->statistics.AttachToStatistics(target)) << "the same code twice is refused";
+    ws->statistics.AttachBatch(target, {a, b});
+    EXPECT_EQ(ws->session.CurrentProtocol().personal.code, "masodik");
     EXPECT_EQ(SplitLines(test::ReadBytes(target)).size(), 4u);
 
     fs::create_directories(ws.root / "archivum");
     fs::copy_file(a, ws.root / "archivum" / "a.qvl");
-    ASSERT_TRUE(ws->ExportSummary());
+    ASSERT_TRUE(ws->statistics.ExportSummary());
     EXPECT_EQ(ws.notifier.Messages().back(),
               "Az adatok kiszámítása és csatolása befejeződött.\r\n1 fájl került "
               "feldolgozásra.\r\nA kész fájlt elérési útvonala " +
                   (ws.root / "sum_stat.txt").string());
     EXPECT_EQ(SplitLines(test::ReadBytes(ws.root / "sum_stat.txt")).size(), 2u);
-    EXPECT_EQ(ws->CurrentProtocol().personal.code, "elso");
+    EXPECT_EQ(ws->session.CurrentProtocol().personal.code, "elso");
 }
 
 } // namespace

@@ -13,13 +13,14 @@ TestStation::TestStation(const std::filesystem::path& givenRoot) {
     root = givenRoot.empty() ? dir.Path() / "quelva" : givenRoot;
     std::filesystem::create_directories(root);
     texts = std::make_unique<FileAnswerTextStore>(InstallPaths(root));
-    station = std::make_unique<Workstation>(
-        Workstation::Services{InstallPaths(root), notifier, *texts, sound, clock});
+    station =
+        std::make_unique<Workstation>(Session::Services{InstallPaths(root), notifier, *texts, sound, clock},
+                                      ProtocolFilesDesk::Recovery::Kept);
 }
 
 void TestStation::AnswerOnCard(int answer, int card) {
-    station->SelectAnswer(answer);
-    station->ChooseCard(card);
+    station->scoring.SelectAnswer(answer);
+    station->scoring.ChooseCard(card);
 }
 
 ParsedProtocol ScoredProtocol() {

@@ -23,41 +23,41 @@ TEST(HelpTexts, AHoverLoadsEachSignOnce) {
     WriteHelpFiles(first.root);
     TestStation ws(first.root); // the help files are read at start
 
-    auto texts = ws->PointAtSign(400);
+    auto texts = ws->help.PointAtSign(400);
     ASSERT_TRUE(texts);
     EXPECT_EQ(texts->scoring, (std::vector<std::string>{"Egész válasz.", "Az egész foltra."}));
     EXPECT_EQ(texts->interpretation, (std::vector<std::string>{"Absztrakt gondolkodás."}));
-    EXPECT_FALSE(ws->PointAtSign(400)) << "the same sign again loads nothing";
-    ws->ForgetShownHelp();
-    EXPECT_TRUE(ws->PointAtSign(400));
+    EXPECT_FALSE(ws->help.PointAtSign(400)) << "the same sign again loads nothing";
+    ws->help.ForgetShownHelp();
+    EXPECT_TRUE(ws->help.PointAtSign(400));
 }
 
 TEST(HelpTexts, AClickOnAColumnEntryLoadsItsSign) {
     TestStation ws;
     ws.AnswerOnCard(1, 1);
-    ws->ClickSignBox(400);
-    ws->ChooseVulgarRow("V-1");
-    auto texts = ws->ClickColumnEntry(SignColumn::Locations, 0);
+    ws->scoring.ClickSignBox(400);
+    ws->scoring.ChooseVulgarRow("V-1");
+    auto texts = ws->help.ClickColumnEntry(SignColumn::Locations, 0);
     ASSERT_TRUE(texts);
     EXPECT_EQ(texts->code, 400);
-    EXPECT_FALSE(ws->ClickColumnEntry(SignColumn::Frequencies, 0)) << "the frequency column has no help";
+    EXPECT_FALSE(ws->help.ClickColumnEntry(SignColumn::Frequencies, 0)) << "the frequency column has no help";
 }
 
 TEST(HelpTexts, StoresTheTextOfTheSignShownLast) {
     TestStation ws;
-    ws->PointAtSign(260);
-    ASSERT_TRUE(ws->StoreScoringHelp({"Kártya-visszautasítás.", ""}));
+    ws->help.PointAtSign(260);
+    ASSERT_TRUE(ws->help.StoreScoringHelp({"Kártya-visszautasítás.", ""}));
     auto lines = ReadLineFile(ws.root / "jelol.dbf");
     ASSERT_TRUE(lines);
     ASSERT_EQ(lines->size(), 498u);
     EXPECT_EQ((*lines)[260], "Kártya-visszautasítás.**");
-    EXPECT_EQ(ws->HelpTextsOf(260).scoring, (std::vector<std::string>{"Kártya-visszautasítás.", ""}));
+    EXPECT_EQ(ws->help.HelpTextsOf(260).scoring, (std::vector<std::string>{"Kártya-visszautasítás.", ""}));
     EXPECT_FALSE(std::filesystem::exists(ws.root / "ert.dbf")) << "only the edited file is written";
 }
 
 TEST(HelpTexts, StoringWithoutASignShownSaysSo) {
     TestStation ws;
-    EXPECT_FALSE(ws->StoreInterpretationHelp({"x"}));
+    EXPECT_FALSE(ws->help.StoreInterpretationHelp({"x"}));
     EXPECT_EQ(ws.notifier.Messages(),
               (std::vector<std::string>{"Nincs kiválasztott jel, amelynek a súgóját menteni lehetne!"}));
 }
@@ -65,10 +65,10 @@ TEST(HelpTexts, StoringWithoutASignShownSaysSo) {
 TEST(HelpTexts, TheBoxHintShowsTheCounter) {
     TestStation ws;
     ws.AnswerOnCard(1, 1);
-    ws->ClickSignBox(345);
-    ws->ClickSignBox(345);
-    EXPECT_EQ(ws->SignBoxHint(345), " összesen 2 ");
-    EXPECT_EQ(ws->SignBoxHint(346), " összesen 0 ");
+    ws->scoring.ClickSignBox(345);
+    ws->scoring.ClickSignBox(345);
+    EXPECT_EQ(ws->help.SignBoxHint(345), " összesen 2 ");
+    EXPECT_EQ(ws->help.SignBoxHint(346), " összesen 0 ");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "support/ProtocolBuilder.h"
+#include "support/SessionTestAccess.h"
 #include "workstation/Messages.h"
 
 #include <gtest/gtest.h>
@@ -9,18 +10,18 @@ namespace {
 using test::TestStation;
 
 std::vector<std::string> Column(Workstation& station, SignColumn column) {
-    return station.Columns().Entries(column);
+    return station.session.Columns().Entries(column);
 }
 
 TEST(SignEntryPaths, NothingIsScoredWithoutASelectedAnswer) {
     TestStation ws;
-    auto before = ws->CurrentProtocol();
-    auto result = ws->ClickSignBox(400);
+    auto before = ws->session.CurrentProtocol();
+    auto result = ws->scoring.ClickSignBox(400);
     EXPECT_EQ(result.outcome, EntryOutcome::Refused);
     EXPECT_EQ(ws.notifier.Messages(),
               (std::vector<std::string>{"   Hányadik feleletet jelöljük? Kérem válasszon!   "}));
-    EXPECT_EQ(ws->CurrentProtocol().counts, before.counts);
-    EXPECT_EQ(ws->CurrentProtocol().answers, before.answers);
+    EXPECT_EQ(ws->session.CurrentProtocol().counts, before.counts);
+    EXPECT_EQ(ws->session.CurrentProtocol().answers, before.answers);
 }
 
 // Each path: the code it stores, the column that lists it, and what it recomputes.
@@ -34,41 +35,44 @@ TEST(SignEntryPaths, EachPathStoresCountsListsAndRefreshes) {
         RefreshSteps refresh;
     };
     const Case cases[] = {
-        {"location box", [](Workstation& w) { return w.ClickSignBox(404); }, 404, SignColumn::Locations,
-         "G komb.", refresh::kLocationEntered},
-        {"determinant box", [](Workstation& w) { return w.ClickSignBox(314); }, 314, SignColumn::Determinants,
-         "B sec +/-", refresh::kDeterminantEntered},
-        {"movement quality box", [](Workstation& w) { return w.ClickSignBox(343); }, 343,
+        {"location box", [](Workstation& w) { return w.scoring.ClickSignBox(404); }, 404,
+         SignColumn::Locations, "G komb.", refresh::kLocationEntered},
+        {"determinant box", [](Workstation& w) { return w.scoring.ClickSignBox(314); }, 314,
+         SignColumn::Determinants, "B sec +/-", refresh::kDeterminantEntered},
+        {"movement quality box", [](Workstation& w) { return w.scoring.ClickSignBox(343); }, 343,
          SignColumn::SpecialReactions, "asszoc.B", refresh::kDeterminantEntered},
-        {"content box", [](Workstation& w) { return w.ClickSignBox(371); }, 371, SignColumn::Contents, "Md",
-         refresh::kContentEntered},
-        {"contents list", [](Workstation& w) { return w.ChooseContentsRow("Álarc II"); }, 375,
+        {"content box", [](Workstation& w) { return w.scoring.ClickSignBox(371); }, 371, SignColumn::Contents,
+         "Md", refresh::kContentEntered},
+        {"contents list", [](Workstation& w) { return w.scoring.ChooseContentsRow("Álarc II"); }, 375,
          SignColumn::Contents, "Álarc II", refresh::kContentEntered},
-        {"special-reaction list", [](Workstation& w) { return w.ChooseSpecialReactionRow("Versagen"); }, 260,
+        {"special-reaction list",
+         [](Workstation& w) { return w.scoring.ChooseSpecialReactionRow("Versagen"); }, 260,
          SignColumn::SpecialReactions, "Versagen", refresh::kVersagenEntered},
-        {"another special reaction", [](Workstation& w) { return w.ChooseSpecialReactionRow("Orális"); }, 213,
+        {"another special reaction",
+         [](Workstation& w) { return w.scoring.ChooseSpecialReactionRow("Orális"); }, 213,
          SignColumn::SpecialReactions, "Orális", refresh::kSpecialReactionEntered},
-        {"vulgar list", [](Workstation& w) { return w.ChooseVulgarRow("V-2"); }, 294, SignColumn::Frequencies,
-         "V-2", refresh::kVulgarEntered},
-        {"originality list", [](Workstation& w) { return w.ChooseOriginalityRow("O+/-"); }, 298,
+        {"vulgar list", [](Workstation& w) { return w.scoring.ChooseVulgarRow("V-2"); }, 294,
+         SignColumn::Frequencies, "V-2", refresh::kVulgarEntered},
+        {"originality list", [](Workstation& w) { return w.scoring.ChooseOriginalityRow("O+/-"); }, 298,
          SignColumn::Frequencies, "O+/-", refresh::kOriginalityEntered},
-        {"right button on an O box", [](Workstation& w) { return w.RightClickOriginalityBox(299); }, 299,
-         SignColumn::Frequencies, "O-", refresh::kOriginalityEntered},
-        {"location-tables popup", [](Workstation& w) { return w.ChooseLocationTableItem("&DG ko&nf."); }, 407,
+        {"right button on an O box", [](Workstation& w) { return w.scoring.RightClickOriginalityBox(299); },
+         299, SignColumn::Frequencies, "O-", refresh::kOriginalityEntered},
+        {"location-tables popup",
+         [](Workstation& w) { return w.scoring.ChooseLocationTableItem("&DG ko&nf."); }, 407,
          SignColumn::Locations, "DG konf.", refresh::kLocationEntered},
     };
     for (const auto& c : cases) {
         TestStation ws;
         ws.AnswerOnCard(4, 3);
-        ws->ClickSignBox(401); // something already in slot 1
+        ws->scoring.ClickSignBox(401); // something already in slot 1
         auto result = c.enter(*ws);
         EXPECT_EQ(result.outcome, EntryOutcome::Entered) << c.path;
         EXPECT_EQ(result.code, c.code) << c.path;
-        const auto& protocol = ws->CurrentProtocol();
+        const auto& protocol = ws->session.CurrentProtocol();
         EXPECT_EQ(protocol.answer(4).slots[1], c.code) << c.path;
         EXPECT_EQ(protocol.counts[c.code], 1) << c.path;
         EXPECT_EQ(Column(*ws, c.column).back(), c.listed) << c.path;
-        EXPECT_EQ(ws->LastRefresh(), c.refresh) << c.path;
+        EXPECT_EQ(ws->session.LastRefresh(), c.refresh) << c.path;
         EXPECT_TRUE(ws.notifier.Messages().empty()) << c.path;
     }
 }
@@ -76,26 +80,28 @@ TEST(SignEntryPaths, EachPathStoresCountsListsAndRefreshes) {
 // A path offers only its own kind of sign; anything else scores nothing and says nothing.
 TEST(SignEntryPaths, NamesAPathDoesNotOfferAreIgnored) {
     const std::function<EntryResult(Workstation&)> entries[] = {
-        [](Workstation& w) { return w.ClickSignBox(0); },
-        [](Workstation& w) { return w.ClickSignBox(260); }, // a special reaction has no box
-        [](Workstation& w) { return w.ClickSignBox(397); },
-        [](Workstation& w) { return w.ClickSignBox(1491); },
-        [](Workstation& w) { return w.ChooseContentsRow("G"); },
-        [](Workstation& w) { return w.ChooseContentsRow("Nincs ilyen"); },
-        [](Workstation& w) { return w.ChooseSpecialReactionRow("Elfojtás"); }, // a category, not a reaction
-        [](Workstation& w) { return w.ChooseSpecialReactionRow("FH +"); },
-        [](Workstation& w) { return w.ChooseVulgarRow("V-4"); },
-        [](Workstation& w) { return w.ChooseOriginalityRow("V-1"); },
-        [](Workstation& w) { return w.RightClickOriginalityBox(296); },
-        [](Workstation& w) { return w.ChooseLocationTableItem("&Denevér"); },
+        [](Workstation& w) { return w.scoring.ClickSignBox(0); },
+        [](Workstation& w) { return w.scoring.ClickSignBox(260); }, // a special reaction has no box
+        [](Workstation& w) { return w.scoring.ClickSignBox(397); },
+        [](Workstation& w) { return w.scoring.ClickSignBox(1491); },
+        [](Workstation& w) { return w.scoring.ChooseContentsRow("G"); },
+        [](Workstation& w) { return w.scoring.ChooseContentsRow("Nincs ilyen"); },
+        [](Workstation& w) {
+            return w.scoring.ChooseSpecialReactionRow("Elfojtás");
+        }, // a category, not a reaction
+        [](Workstation& w) { return w.scoring.ChooseSpecialReactionRow("FH +"); },
+        [](Workstation& w) { return w.scoring.ChooseVulgarRow("V-4"); },
+        [](Workstation& w) { return w.scoring.ChooseOriginalityRow("V-1"); },
+        [](Workstation& w) { return w.scoring.RightClickOriginalityBox(296); },
+        [](Workstation& w) { return w.scoring.ChooseLocationTableItem("&Denevér"); },
     };
     for (std::size_t i = 0; i < std::size(entries); ++i) {
         TestStation ws;
         ws.AnswerOnCard(1, 1);
-        auto before = ws->CurrentProtocol();
+        auto before = ws->session.CurrentProtocol();
         EXPECT_EQ(entries[i](*ws).outcome, EntryOutcome::Ignored) << i;
-        EXPECT_EQ(ws->CurrentProtocol().answers, before.answers) << i;
-        EXPECT_EQ(ws->CurrentProtocol().counts, before.counts) << i;
+        EXPECT_EQ(ws->session.CurrentProtocol().answers, before.answers) << i;
+        EXPECT_EQ(ws->session.CurrentProtocol().counts, before.counts) << i;
         EXPECT_TRUE(ws.notifier.Messages().empty()) << i;
     }
 }
@@ -103,39 +109,39 @@ TEST(SignEntryPaths, NamesAPathDoesNotOfferAreIgnored) {
 TEST(SignEntryPaths, ARefusedOrIgnoredEntryRecomputesNothing) {
     TestStation ws;
     ws.AnswerOnCard(1, 2);
-    ws->ClickSignBox(400);
-    ASSERT_EQ(ws->LastRefresh(), refresh::kLocationEntered);
-    ws->ChooseSpecialReactionRow("Hd-kompenzálás");
-    EXPECT_TRUE(ws->LastRefresh().Empty());
-    ws->ClickSignBox(400);
-    ws->ChooseContentsRow("nincs ilyen");
-    EXPECT_TRUE(ws->LastRefresh().Empty());
+    ws->scoring.ClickSignBox(400);
+    ASSERT_EQ(ws->session.LastRefresh(), refresh::kLocationEntered);
+    ws->scoring.ChooseSpecialReactionRow("Hd-kompenzálás");
+    EXPECT_TRUE(ws->session.LastRefresh().Empty());
+    ws->scoring.ClickSignBox(400);
+    ws->scoring.ChooseContentsRow("nincs ilyen");
+    EXPECT_TRUE(ws->session.LastRefresh().Empty());
 }
 
 TEST(SignEntryPaths, TheThirtyFirstSignIsRefused) {
     TestStation ws;
     ws.AnswerOnCard(2, 5);
     for (int i = 0; i < 30; ++i) {
-        ASSERT_EQ(ws->ClickSignBox(345).outcome, EntryOutcome::Entered);
+        ASSERT_EQ(ws->scoring.ClickSignBox(345).outcome, EntryOutcome::Entered);
     }
-    auto result = ws->ClickSignBox(346);
+    auto result = ws->scoring.ClickSignBox(346);
     EXPECT_EQ(result.outcome, EntryOutcome::Refused);
     EXPECT_EQ(ws.notifier.Messages(),
               (std::vector<std::string>{"Egy feleletre legfeljebb 30 jel adható!!!"}));
-    EXPECT_EQ(ws->CurrentProtocol().counts[346], 0);
-    EXPECT_EQ(ws->CurrentProtocol().counts[345], 30);
+    EXPECT_EQ(ws->session.CurrentProtocol().counts[346], 0);
+    EXPECT_EQ(ws->session.CurrentProtocol().counts[345], 30);
     EXPECT_EQ(Column(*ws, SignColumn::Contents).size(), 30u);
 }
 
 TEST(SignEntryPaths, ACounterAt255RefusesTheEntryInsteadOfWrapping) {
     TestStation ws;
-    ws->EditableProtocol().counts.Set(400, 255);
+    SessionTestAccess::ProtocolOf(ws->session).counts.Set(400, 255);
     ws.AnswerOnCard(1, 1);
-    auto before = ws->CurrentProtocol();
-    EXPECT_EQ(ws->ClickSignBox(400).outcome, EntryOutcome::Refused);
+    auto before = ws->session.CurrentProtocol();
+    EXPECT_EQ(ws->scoring.ClickSignBox(400).outcome, EntryOutcome::Refused);
     EXPECT_EQ(ws.notifier.Messages(), (std::vector<std::string>{"Ebből a jelből legfeljebb 255 adható!!!"}));
-    EXPECT_EQ(ws->CurrentProtocol().counts[400], 255);
-    EXPECT_EQ(ws->CurrentProtocol().answers, before.answers);
+    EXPECT_EQ(ws->session.CurrentProtocol().counts[400], 255);
+    EXPECT_EQ(ws->session.CurrentProtocol().answers, before.answers);
     EXPECT_TRUE(Column(*ws, SignColumn::Locations).empty());
 }
 
@@ -144,9 +150,9 @@ TEST(SignEntryPaths, HdKompenzalasOnlyOnGreyCards) {
         TestStation ws;
         ws.AnswerOnCard(1, card);
         bool colour = card == 2 || card == 8 || card == 9 || card == 10;
-        auto result = ws->ChooseSpecialReactionRow("Hd-kompenzálás");
+        auto result = ws->scoring.ChooseSpecialReactionRow("Hd-kompenzálás");
         EXPECT_EQ(result.outcome, colour ? EntryOutcome::Refused : EntryOutcome::Entered) << card;
-        EXPECT_EQ(ws->CurrentProtocol().counts[167], colour ? 0 : 1) << card;
+        EXPECT_EQ(ws->session.CurrentProtocol().counts[167], colour ? 0 : 1) << card;
         if (colour) {
             EXPECT_EQ(ws.notifier.Messages(),
                       (std::vector<std::string>{"Hd-kompenzálás (Hd-tagadás) csak szürke táblán adható!!!"}));
@@ -157,37 +163,37 @@ TEST(SignEntryPaths, HdKompenzalasOnlyOnGreyCards) {
 TEST(SignEntryPaths, OriginalityFromTheListAndFromTheBoxBothListOPlus) {
     TestStation ws;
     ws.AnswerOnCard(1, 1);
-    ws->ChooseOriginalityRow("O+");
-    ws->RightClickOriginalityBox(297);
+    ws->scoring.ChooseOriginalityRow("O+");
+    ws->scoring.RightClickOriginalityBox(297);
     EXPECT_EQ(Column(*ws, SignColumn::Frequencies), (std::vector<std::string>{"O+", "O+"}));
-    EXPECT_EQ(ws->CurrentProtocol().counts[297], 2);
+    EXPECT_EQ(ws->session.CurrentProtocol().counts[297], 2);
 }
 
 TEST(SignEntryPaths, TheLeftButtonOnAnOBoxOnlyRecomputesOPercent) {
     TestStation ws;
     ws.AnswerOnCard(1, 1);
-    auto before = ws->CurrentProtocol();
-    EXPECT_EQ(ws->ClickSignBox(297).outcome, EntryOutcome::Ignored);
-    EXPECT_EQ(ws->LastRefresh(), refresh::kOriginalityEntered);
-    EXPECT_EQ(ws->CurrentProtocol().counts, before.counts);
+    auto before = ws->session.CurrentProtocol();
+    EXPECT_EQ(ws->scoring.ClickSignBox(297).outcome, EntryOutcome::Ignored);
+    EXPECT_EQ(ws->session.LastRefresh(), refresh::kOriginalityEntered);
+    EXPECT_EQ(ws->session.CurrentProtocol().counts, before.counts);
 }
 
 TEST(SignEntryPaths, SubVariantReplacesTheJustStoredSign) {
     TestStation ws;
     ws.AnswerOnCard(6, 1);
-    auto fh = ws->ChooseSpecialReactionRow("FH");
+    auto fh = ws->scoring.ChooseSpecialReactionRow("FH");
     EXPECT_EQ(fh.menu, SubVariantMenu::FH);
-    EXPECT_TRUE(ws->ChooseSubVariant(1));
-    EXPECT_EQ(ws->CurrentProtocol().answer(6).slots[0], 1492);
-    EXPECT_EQ(ws->CurrentProtocol().counts[149], 1) << "the parent keeps the count";
-    EXPECT_FALSE(ws->ChooseSubVariant(0)) << "only the just-stored sign has a menu";
+    EXPECT_TRUE(ws->scoring.ChooseSubVariant(1));
+    EXPECT_EQ(ws->session.CurrentProtocol().answer(6).slots[0], 1492);
+    EXPECT_EQ(ws->session.CurrentProtocol().counts[149], 1) << "the parent keeps the count";
+    EXPECT_FALSE(ws->scoring.ChooseSubVariant(0)) << "only the just-stored sign has a menu";
 
-    auto dzw = ws->ClickSignBox(410);
+    auto dzw = ws->scoring.ClickSignBox(410);
     EXPECT_EQ(dzw.menu, SubVariantMenu::Dzw);
-    EXPECT_TRUE(ws->ChooseSubVariant(2));
-    EXPECT_EQ(ws->CurrentProtocol().answer(6).slots[1], 4103);
+    EXPECT_TRUE(ws->scoring.ChooseSubVariant(2));
+    EXPECT_EQ(ws->session.CurrentProtocol().answer(6).slots[1], 4103);
 
-    ws->SelectAnswer(6);
+    ws->scoring.SelectAnswer(6);
     EXPECT_EQ(Column(*ws, SignColumn::SpecialReactions), (std::vector<std::string>{"FH"}));
     EXPECT_EQ(Column(*ws, SignColumn::Locations), (std::vector<std::string>{"Dzw"}));
 }
@@ -195,11 +201,11 @@ TEST(SignEntryPaths, SubVariantReplacesTheJustStoredSign) {
 TEST(SignEntryPaths, ADismissedMenuKeepsTheParentCode) {
     TestStation ws;
     ws.AnswerOnCard(1, 1);
-    ws->ClickSignBox(410);
-    ws->ClickSignBox(400); // the menu went away without a choice
-    EXPECT_FALSE(ws->ChooseSubVariant(0));
-    EXPECT_EQ(ws->CurrentProtocol().answer(1).slots[0], 410);
-    EXPECT_EQ(ws->ClickSignBox(400).menu, SubVariantMenu::None);
+    ws->scoring.ClickSignBox(410);
+    ws->scoring.ClickSignBox(400); // the menu went away without a choice
+    EXPECT_FALSE(ws->scoring.ChooseSubVariant(0));
+    EXPECT_EQ(ws->session.CurrentProtocol().answer(1).slots[0], 410);
+    EXPECT_EQ(ws->scoring.ClickSignBox(400).menu, SubVariantMenu::None);
 }
 
 TEST(SignEntryPaths, LocationSoundOnlyWithALanguageAndAFile) {
@@ -207,14 +213,14 @@ TEST(SignEntryPaths, LocationSoundOnlyWithALanguageAndAFile) {
     test::WriteBytes(ws.root / "hangok" / "angol" / "400.wav", "RIFF");
     test::WriteBytes(ws.root / "hangok" / "angol" / "301.wav", "RIFF");
     ws.AnswerOnCard(1, 1);
-    ws->ClickSignBox(400);
+    ws->scoring.ClickSignBox(400);
     EXPECT_TRUE(ws.sound.played.empty()) << "no language set";
 
-    ws->SetSoundLanguage(SoundLanguage::Angol);
-    ws->ClickSignBox(400);
-    ws->ClickSignBox(401);            // no file for it
-    ws->ClickSignBox(301);            // not a location
-    ws->ChooseLocationTableItem("G"); // not a box
+    ws->scoring.SetSoundLanguage(SoundLanguage::Angol);
+    ws->scoring.ClickSignBox(400);
+    ws->scoring.ClickSignBox(401);            // no file for it
+    ws->scoring.ClickSignBox(301);            // not a location
+    ws->scoring.ChooseLocationTableItem("G"); // not a box
     ASSERT_EQ(ws.sound.played.size(), 1u);
     EXPECT_EQ(ws.sound.played[0], ws.root / "hangok" / "angol" / "400.wav");
 }
@@ -222,47 +228,47 @@ TEST(SignEntryPaths, LocationSoundOnlyWithALanguageAndAFile) {
 TEST(SignEntryPaths, HelpEditModeShowsHelpInsteadOfScoring) {
     TestStation ws;
     ws.AnswerOnCard(1, 1);
-    ws->SetHelpEditMode(true);
-    auto before = ws->CurrentProtocol();
-    auto result = ws->ChooseSpecialReactionRow("Versagen");
+    ws->help.SetHelpEditMode(true);
+    auto before = ws->session.CurrentProtocol();
+    auto result = ws->scoring.ChooseSpecialReactionRow("Versagen");
     EXPECT_EQ(result.outcome, EntryOutcome::HelpShown);
     EXPECT_EQ(result.code, 260);
-    EXPECT_EQ(ws->LastHelpCode(), 260);
-    EXPECT_EQ(ws->ClickSignBox(297).outcome, EntryOutcome::HelpShown) << "an O box is a sign too";
-    EXPECT_EQ(ws->LastHelpCode(), 297);
-    EXPECT_TRUE(ws->LastRefresh().Empty());
-    EXPECT_EQ(ws->CurrentProtocol().counts, before.counts);
-    EXPECT_EQ(ws->CurrentProtocol().answers, before.answers);
+    EXPECT_EQ(ws->session.LastHelpCode(), 260);
+    EXPECT_EQ(ws->scoring.ClickSignBox(297).outcome, EntryOutcome::HelpShown) << "an O box is a sign too";
+    EXPECT_EQ(ws->session.LastHelpCode(), 297);
+    EXPECT_TRUE(ws->session.LastRefresh().Empty());
+    EXPECT_EQ(ws->session.CurrentProtocol().counts, before.counts);
+    EXPECT_EQ(ws->session.CurrentProtocol().answers, before.answers);
 }
 
 TEST(CardChoice, SelectingAnAnswerWithoutACardAsksForOne) {
     TestStation ws;
-    EXPECT_TRUE(ws->SelectAnswer(5));
-    EXPECT_EQ(ws->CurrentCard(), 0);
-    EXPECT_TRUE(ws->CurrentVulgarEntries().empty());
-    ASSERT_TRUE(ws->ChooseCard(3));
-    EXPECT_EQ(ws->CurrentProtocol().answer(5).card, 3);
-    EXPECT_EQ(ws->CurrentCard(), 3);
-    EXPECT_FALSE(ws->CardChoiceWanted());
-    EXPECT_EQ(ws->CurrentVulgarHeading(), "Vulgáris válaszok: 3 tábla");
-    auto entries = ws->CurrentVulgarEntries();
+    EXPECT_TRUE(ws->scoring.SelectAnswer(5));
+    EXPECT_EQ(ws->session.CurrentCard(), 0);
+    EXPECT_TRUE(ws->scoring.CurrentVulgarEntries().empty());
+    ASSERT_TRUE(ws->scoring.ChooseCard(3));
+    EXPECT_EQ(ws->session.CurrentProtocol().answer(5).card, 3);
+    EXPECT_EQ(ws->session.CurrentCard(), 3);
+    EXPECT_FALSE(ws->scoring.CardChoiceWanted());
+    EXPECT_EQ(ws->scoring.CurrentVulgarHeading(), "Vulgáris válaszok: 3 tábla");
+    auto entries = ws->scoring.CurrentVulgarEntries();
     ASSERT_EQ(entries.size(), 8u);
     EXPECT_EQ(entries.front().content, "2 ember");
-    EXPECT_EQ(ws->LastRefresh(), refresh::kCardChosen);
-    EXPECT_EQ(ws->CurrentProtocol().counts[397], 1);
+    EXPECT_EQ(ws->session.LastRefresh(), refresh::kCardChosen);
+    EXPECT_EQ(ws->session.CurrentProtocol().counts[397], 1);
 }
 
 TEST(CardChoice, ChoosingCardZeroKeepsSignsAndCounters) {
     TestStation ws;
     ws.AnswerOnCard(1, 1);
     ws.AnswerOnCard(2, 9);
-    ws->ClickSignBox(400);
-    ws->ChooseSpecialReactionRow("Versagen");
-    auto slots = ws->CurrentProtocol().answer(2).slots;
-    ASSERT_EQ(ws->CurrentProtocol().counts[397], 2);
+    ws->scoring.ClickSignBox(400);
+    ws->scoring.ChooseSpecialReactionRow("Versagen");
+    auto slots = ws->session.CurrentProtocol().answer(2).slots;
+    ASSERT_EQ(ws->session.CurrentProtocol().counts[397], 2);
 
-    ASSERT_TRUE(ws->ChooseCard(0));
-    const auto& protocol = ws->CurrentProtocol();
+    ASSERT_TRUE(ws->scoring.ChooseCard(0));
+    const auto& protocol = ws->session.CurrentProtocol();
     EXPECT_EQ(protocol.answer(2).card, 0);
     EXPECT_EQ(protocol.answer(2).slots, slots);
     EXPECT_EQ(protocol.counts[400], 1);
@@ -273,20 +279,19 @@ TEST(CardChoice, ChoosingCardZeroKeepsSignsAndCounters) {
 
 TEST(CardChoice, RefusedWithoutAnAnswerOrForABadCard) {
     TestStation ws;
-    EXPECT_FALSE(ws->ChooseCard(3));
+    EXPECT_FALSE(ws->scoring.ChooseCard(3));
     EXPECT_EQ(ws.notifier.Messages().size(), 1u);
-    ws->SelectAnswer(1);
-    EXPECT_FALSE(ws->ChooseCard(11));
-    EXPECT_FALSE(ws->ChooseCard(-1));
-    EXPECT_EQ(ws->CurrentProtocol().answer(1).card, 0);
+    ws->scoring.SelectAnswer(1);
+    EXPECT_FALSE(ws->scoring.ChooseCard(11));
+    EXPECT_FALSE(ws->scoring.ChooseCard(-1));
+    EXPECT_EQ(ws->session.CurrentProtocol().answer(1).card, 0);
 }
 
 TEST(CardChoice, SuppressedWhileTheProtocolPageWalksTheAnswers) {
     TestStation ws;
-    ws->SetCardChoiceSuppressed(true);
-    EXPECT_FALSE(ws->SelectAnswer(5));
-    ws->SetCardChoiceSuppressed(false);
-    EXPECT_TRUE(ws->SelectAnswer(5));
+    EXPECT_FALSE(ws->scoring.SelectAnswer(5, CardChoice::HeldBack));
+    EXPECT_FALSE(ws->scoring.CardChoiceWanted());
+    EXPECT_TRUE(ws->scoring.SelectAnswer(5));
 }
 
 } // namespace

@@ -1,0 +1,60 @@
+#include "workstation/PersonalDataDesk.h"
+
+#include "platform/LineFile.h"
+
+namespace quelvarin {
+
+namespace {
+
+std::string& FieldOf(PersonalData& personal, PersonalField field) {
+    switch (field) {
+    case PersonalField::Name:
+        return personal.name;
+    case PersonalField::Code:
+        return personal.code;
+    case PersonalField::Number:
+        return personal.number;
+    case PersonalField::Occupation:
+        return personal.occupation;
+    case PersonalField::Sex:
+        return personal.sex;
+    case PersonalField::ClinicalQuestions:
+        return personal.clinicalQuestions;
+    case PersonalField::Ward:
+        return personal.ward;
+    case PersonalField::Examiner:
+        return personal.examiner;
+    case PersonalField::Diagnosis:
+        return personal.diagnosis;
+    case PersonalField::Education:
+        return personal.education;
+    case PersonalField::Date:
+        break;
+    }
+    return personal.date;
+}
+
+} // namespace
+
+void PersonalDataDesk::SetField(PersonalField field, std::string_view text) {
+    auto value = WithoutLineBreaks(std::string(text));
+    auto& stored = FieldOf(m_session.EditProtocol().personal, field);
+    if (stored == value) {
+        return;
+    }
+    stored = std::move(value);
+    m_session.Changed();
+    m_session.Tell([](SessionObserver& o) { o.PersonalDataChanged(); });
+}
+
+void PersonalDataDesk::SetAge(std::int32_t age) {
+    auto& stored = m_session.EditProtocol().personal.age;
+    if (stored == age) {
+        return;
+    }
+    stored = age;
+    m_session.Changed();
+    m_session.Tell([](SessionObserver& o) { o.PersonalDataChanged(); });
+}
+
+} // namespace quelvarin

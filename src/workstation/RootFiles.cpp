@@ -1,0 +1,24 @@
+#include "workstation/RootFiles.h"
+
+#include "platform/AtomicFile.h"
+#include "workstation/Messages.h"
+
+#include <system_error>
+
+namespace quelvarin {
+
+bool WriteRootFile(const std::filesystem::path& path, std::string_view bytes) {
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
+    return ReplaceFileAtomically(path, bytes);
+}
+
+bool WriteRootFile(const std::filesystem::path& path, std::string_view bytes, Notifier& notifier) {
+    if (!WriteRootFile(path, bytes)) {
+        notifier.Message(messages::CannotWrite(path.string()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace quelvarin

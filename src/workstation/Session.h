@@ -1,0 +1,186 @@
+#pragma once
+
+#include "indices/SzenziPara.h"
+#include "model/AnswerTextStore.h"
+#include "model/Protocol.h"
+#include "model/SignHelpTexts.h"
+#include "platform/Clock.h"
+#include "platform/InstallPaths.h"
+#include "platform/Notifier.h"
+#include "scoring/Apprehension.h"
+#include "scoring/ContentFigures.h"
+#include "scoring/Typologies.h"
+#include "workstation/RefreshSteps.h"
+#include "workstation/SessionObserver.h"
+#include "workstation/SignColumns.h"
+#include "workstation/SoundPlayer.h"
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace quelvarin {
+
+enum class SoundLanguage { None, Magyar, Angol };
+// The folder of hangok/ for a language: "magyar", "angol"; "" for none.
+std::string_view SoundFolder(SoundLanguage language);
+
+// Whether selecting an answer without a card asks for its card.
+enum class CardChoice { Offer, HeldBack };
+
+// The figures of the main window, kept current by the refresh steps.
+struct PsychogramFigures {
+    ApprehensionFigures apprehension;
+    bool apprehensionBuilt = false; // the "FT:" label shows its placeholder until then
+    ContentFigures contents;
+    Typologies typologies;
+    // For each card I..X the answers given to it, as recounted at the last load or card choice.
+    std::array<int, kCardCount> answersPerCard{};
+};
+
+// The one current Protocol with the window-level state around it: the selection, the modes,
+// the services and the modified flag. The windows read it; every change goes through a desk
+// (ScoringDesk, ProtocolFilesDesk ...), which raises the change events to the observers.
+class Session {
+public:
+    struct Services {
+        InstallPaths paths;
+        Notifier& notifier;
+        AnswerTextStore& texts;
+        SoundPlayer& sound;
+        const Clock& clock;
+    };
+
+    static constexpr SignCode kNoHelpCode = 9999;
+
+    // The start-up state: an empty Protocol (all cards 0, all counters 0, no date, age 0),
+    // nothing selected, CurrentCard 1; the two sign help files are read.
+    explicit Session(Services services);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Observers are told in the order they were added; the desks add themselves first.
+    void AddObserver(SessionObserver& observer);
+    void RemoveObserver(SessionObserver& observer);
+
+    const Protocol& CurrentProtocol() const { return m_protocol; }
+    const InstallPaths& Paths() const { return m_paths; }
+    std::optional<int> CurrentAnswer() const { return m_currentAnswer; }
+    int CurrentCard() const { return m_currentCard; }
+    bool ProtocolStarted() const { return m_protocolStarted; }
+    // Something changed since the protocol was made new, opened or saved.
+    bool Modified() const { return m_modified; }
+    bool HelpEditMode() const { return m_helpEditMode; }
+    SoundLanguage CurrentSoundLanguage() const { return m_soundLanguage; }
+    SignCode LastHelpCode() const { return m_lastHelpCode; }
+    const SignColumns& Columns() const { return m_columns; }
+    // The selected answer has no card yet: the card-choice window is to open.
+    bool CardChoiceWanted() const { return m_cardChoiceWanted; }
+    const PsychogramFigures& Figures() const { return m_figures; }
+    // What the last scoring operation recomputed (nothing when it was refused or ignored).
+    RefreshSteps LastRefresh() const { return m_lastRefresh; }
+    const SignHelpTexts& HelpFiles() const { return m_help; }
+    // What the sensitivity-paranoia index showed at its last computation.
+    const szenzipara::Standing& SensitivityParanoia() const { return m_sensitivityParanoia; }
+    AnswerText AnswerTextOf(int answer) const;
+    AnswerTexts AllAnswerTexts() const;
+    // When a change not yet in the recovery copy must be written at the latest.
+    std::optional<std::chrono::milliseconds> RecoveryWriteDue() const { return m_recoveryDue; }
+
+private:
+    friend class ScoringDesk;
+    friend class ProtocolFilesDesk;
+    friend class PersonalDataDesk;
+    friend class SignHelpDesk;
+    friend class ReportsDesk;
+    friend class IndicesDesk;
+    friend class StatisticsDesk;
+    friend class JointDesk;
+    // The tests' way to change the protocol behind the desks' backs (stale figures, damaged
+    // tallies): tests/support/SessionTestAccess.h.
+    friend struct SessionTestAccess;
+
+    struct PendingSubVariant {
+        int answer = 0;
+        std::size_t slot = 0;
+        SignCode parent = 0;
+    };
+
+    // --- For the desks ---------------------------------------------------------------------
+    Notifier& Notify() { return m_notifier; }
+    AnswerTextStore& Texts() { return m_texts; }
+    SoundPlayer& Sound() { return m_sound; }
+    const Clock& Time() const { return m_clock; }
+    SignHelpTexts& EditableHelpFiles() { return m_help; }
+    Protocol& EditProtocol() { return m_protocol; }
+
+    // After every change to the protocol: the modified flag goes on, the protocol counts as
+    // started, and the recovery copy is due within a second.
+    void Changed();
+    void SetModified(bool modified);
+    // The recovery copy is up to date.
+    void RecoveryWritten() { m_recoveryDue.reset(); }
+
+    // Recomputes the figure groups of the steps and tells the observers.
+    void Refresh(RefreshSteps steps);
+    // The figure groups of the steps were recomputed by an operation of their own.
+    void Recomputed(RefreshSteps steps);
+    // A scoring operation that recomputed nothing.
+    void NothingRecomputed() { m_lastRefresh = {}; }
+
+    // Selects an answer (CurrentCard follows it and its SignColumns are rebuilt), or none.
+    void Select(std::optional<int> answer, CardChoice choice);
+    void SetCurrentCard(int card);
+    void RebuildColumns();
+    // Makes `protocol` the current one: nothing selected but what `select` says, every figure
+    // recomputed, the modified flag off.
+    void Replace(Protocol protocol, ProtocolSource source, std::optional<int> select);
+
+    void SetHelpEditMode(bool on);
+    void SetSoundLanguage(SoundLanguage language);
+    void ShowHelp(SignCode code);
+    // The mouse over a sign: its texts are shown when it is another sign than the one shown
+    // last, never in HelpEditMode (where clicks choose the sign).
+    std::optional<HelpTexts> HoverHelp(SignCode code);
+    void ClearHelp();
+    HelpTexts HelpTextsOf(SignCode code) const;
+
+    const szenzipara::Standing& ComputeSensitivityParanoia();
+
+    template <typename Event>
+    void Tell(Event event) {
+        for (auto* observer : m_observers) {
+            event(*observer);
+        }
+    }
+
+    InstallPaths m_paths;
+    Notifier& m_notifier;
+    AnswerTextStore& m_texts;
+    SoundPlayer& m_sound;
+    const Clock& m_clock;
+    std::vector<SessionObserver*> m_observers;
+
+    Protocol m_protocol;
+    std::optional<int> m_currentAnswer;
+    int m_currentCard = 1;
+    bool m_protocolStarted = false;
+    bool m_modified = false;
+    bool m_helpEditMode = false;
+    SoundLanguage m_soundLanguage = SoundLanguage::None;
+    SignCode m_lastHelpCode = kNoHelpCode;
+    SignColumns m_columns;
+    bool m_cardChoiceWanted = false;
+    std::optional<PendingSubVariant> m_pendingSubVariant;
+    std::optional<std::chrono::milliseconds> m_recoveryDue;
+
+    RefreshSteps m_lastRefresh;
+    PsychogramFigures m_figures;
+    SignHelpTexts m_help;
+    szenzipara::Standing m_sensitivityParanoia;
+};
+
+} // namespace quelvarin
