@@ -73,7 +73,8 @@ inline constexpr SignCode kLastSupplementary = 497;
 // "széli" of 410. They have no counter of their own.
 inline constexpr SignCode kFHPlus = 1491, kFHPlusMinus = 1492, kFHMinus = 1493;
 inline constexpr SignCode kFirstFHVariant = kFHPlus, kLastFHVariant = kFHMinus;
-inline constexpr SignCode kFirstDzwVariant = 4101, kLastDzwVariant = 4103;
+inline constexpr SignCode kDzwKozep = 4101, kDzwLyuk = 4102, kDzwSzeli = 4103;
+inline constexpr SignCode kFirstDzwVariant = kDzwKozep, kLastDzwVariant = kDzwSzeli;
 
 } // namespace codes
 } // namespace quelvarin
