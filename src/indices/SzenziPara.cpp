@@ -87,10 +87,14 @@ std::optional<Result> Compute(const Protocol& protocol) {
     return result;
 }
 
+// The categories' counters follow N's in category order, from "Szem-projekciók" to
+// "Veszély-projekciók".
+static_assert(codes::kSpDangerProjections == codes::kSpEyeProjections + kCategoryCount - 1);
+
 void StoreFigures(Protocol& protocol, const Result& result) {
-    protocol.counts.Set(codes::kFirstSensitivityParanoia, SymbolCounts::Saturate(result.answers));
+    protocol.counts.Set(codes::kSpAnswers, SymbolCounts::Saturate(result.answers));
     for (std::size_t i = 0; i < kCategoryCount; ++i) {
-        protocol.counts.Set(static_cast<SignCode>(codes::kFirstSensitivityParanoia + 1 + i),
+        protocol.counts.Set(static_cast<SignCode>(codes::kSpEyeProjections + i),
                             SymbolCounts::Saturate(result.frequencies[i]));
     }
 }
