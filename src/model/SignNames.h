@@ -5,7 +5,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
 #include <string_view>
 
 // The names of the scoring signs, fixed at compile time. A table that names a sign writes
