@@ -1,5 +1,6 @@
 #include "indices/SzenziPara.h"
 
+#include "model/SignNames.h"
 #include "platform/Rounding.h"
 #include "scoring/AnswerCounts.h"
 
@@ -7,17 +8,17 @@ namespace quelvarin::szenzipara {
 namespace {
 
 constexpr Category kCategories[] = {
-    {"Szem-tartalmak", {356}, 81},                         // Szem
-    {"Gyanakvások", {154}, 59},                            // Gyanakvó reakció
-    {"Tartalmatlanítások", {396}, 21},                     // Amorf
-    {"Percepciós jellemzők", {402, 160}, 22},              // Dd, Hasonlósági illúzió
-    {"Indulattalanítás-veszélytelenítés", {142, 131}, 26}, // Élettelenítés, Dereizálás
-    {"Rejtőzködések", {349, 362, 375, 388}, 15},           // Ruha, Álarc I, II, III
-    {"Tulajdonítások", {180}, 25},                         // Intenció
-    {"Jelentésadást kísérő bagatellizálások", {212}, 25},  // Obj. Kritika
-    {"Szimmetria hangsúlyozások", {229}, 7},               // Szimmetria
-    {"Jelentésadás nélküli bagatellizálások", {128}, -46}, // Bagatellizálás
-    {"Veszély-projekciók", {264}, -30},                    // Veszély-projekció
+    {"Szem-tartalmak", {Sign("Szem")}, 81},
+    {"Gyanakvások", {Sign("Gyanakvó reakció")}, 59},
+    {"Tartalmatlanítások", {Sign("Amorf")}, 21},
+    {"Percepciós jellemzők", {Sign("Dd"), Sign("Hasonlósági illúzió")}, 22},
+    {"Indulattalanítás-veszélytelenítés", {Sign("Élettelenítés"), Sign("Dereizálás")}, 26},
+    {"Rejtőzködések", {Sign("Ruha"), Sign("Álarc I"), Sign("Álarc II"), Sign("Álarc III")}, 15},
+    {"Tulajdonítások", {Sign("Intenció")}, 25},
+    {"Jelentésadást kísérő bagatellizálások", {Sign("Obj. Kritika")}, 25},
+    {"Szimmetria hangsúlyozások", {Sign("Szimmetria")}, 7},
+    {"Jelentésadás nélküli bagatellizálások", {Sign("Bagatellizálás")}, -46},
+    {"Veszély-projekciók", {Sign("Veszély-projekció")}, -30},
 };
 static_assert(std::size(kCategories) == kCategoryCount);
 
@@ -86,10 +87,14 @@ std::optional<Result> Compute(const Protocol& protocol) {
     return result;
 }
 
+// The categories' counters follow N's in category order, from "Szem-projekciók" to
+// "Veszély-projekciók".
+static_assert(codes::kSpDangerProjections == codes::kSpEyeProjections + kCategoryCount - 1);
+
 void StoreFigures(Protocol& protocol, const Result& result) {
-    protocol.counts.Set(codes::kFirstSensitivityParanoia, SymbolCounts::Saturate(result.answers));
+    protocol.counts.Set(codes::kSpAnswers, SymbolCounts::Saturate(result.answers));
     for (std::size_t i = 0; i < kCategoryCount; ++i) {
-        protocol.counts.Set(static_cast<SignCode>(codes::kFirstSensitivityParanoia + 1 + i),
+        protocol.counts.Set(static_cast<SignCode>(codes::kSpEyeProjections + i),
                             SymbolCounts::Saturate(result.frequencies[i]));
     }
 }

@@ -2,18 +2,16 @@
 // összetevői", ending with the Hd block.
 #include "interpretation/Blocks.h"
 #include "interpretation/Sections.h"
+#include "model/SignNames.h"
 
 namespace quelvarin::interpretation {
 namespace {
 
-constexpr SignCode kBPlus = 302, kBPlusMinus = 313, kBMinus = 324, kBFPlus = 305, kBFPlusMinus = 316,
-                   kBFMinus = 327, kSmallBPlus = 306, kFbF = 334, kTuz = 352, kViz = 365, kDd = 402;
-
 int BSum(const Context& c) {
-    return c.Count(kBPlus) + c.Count(kBPlusMinus) + c.Count(kBMinus);
+    return c.Count(Sign("B +")) + c.Count(Sign("B +/-")) + c.Count(Sign("B -"));
 }
 int BFSum(const Context& c) {
-    return c.Count(kBFPlus) + c.Count(kBFPlusMinus) + c.Count(kBFMinus);
+    return c.Count(Sign("BF +")) + c.Count(Sign("BF +/-")) + c.Count(Sign("BF -"));
 }
 
 std::string HighFormLine(const Context& c) {
@@ -25,27 +23,27 @@ std::string LowerRule32(const Context&) {
 
 const std::vector<Block>& ColourBlocks() {
     static const std::vector<Block> blocks = {
-        {.sign = 336,
+        {.sign = Sign("Fbn"),
          .heading = "Fbn",
          .body = {{"- színmegnevezés: tehetetlenség a színinger hatásával szemben"},
                   {"- organikus, epilepsziás, oligofrén protokollokban gyakori (Rorschach)"},
                   {"- egészségesnél pillanatnyi zavar, affektív sokk; gyermekeknél gyakori"}}},
-        {.sign = 335,
+        {.sign = Sign("Fb"),
          .heading = "Fb",
          .body = {{"- impulzív, kontrollálatlan érzelmi kisülés, labilitás (Rorschach)"}}},
-        {.sign = kFbF,
+        {.sign = Sign("FbF"),
          .heading = "FbF",
          .body = {{"- labilis, egocentrikus, ingerlékeny, szuggesztibilis érzelmesség"},
                   {"  (Rorschach); gyermekeknél természetes, felnőttnél impulzivitás jele"}}},
-        {.sign = 307,
+        {.sign = Sign("FFb +"),
          .heading = "FFb+",
          .body = {{"- jól szabályozott, alkalmazkodó érzelmesség, empátiás készség (Rorschach)"},
                   {.when = [](const Context& c) { return c.FormPlusPercent1() > 90; },
                    .make = HighFormLine}}},
-        {.sign = 318,
+        {.sign = Sign("FFb +/-"),
          .heading = "FFb+-",
          .body = {{"- alkalmazkodási törekvés, de bizonytalan érzelmi szabályozással"}}},
-        {.sign = 329,
+        {.sign = Sign("FFb -"),
          .heading = "FFb-",
          .body = {{"- az alkalmazkodás kudarca: az érzelmi inger szétzilálja a formát"},
                   {"- kényszeredett, felszínes, álalkalmazkodó kapcsolódás"},
@@ -58,28 +56,29 @@ const std::vector<Block>& ColourBlocks() {
 
 const std::vector<Block>& MovementBlocks() {
     static const std::vector<Block> blocks = {
-        {.sign = 304,
+        {.sign = Sign("B klein +"),
          .heading = "B klein+",
          .counted = false,
-         .body = {{"- ábrándozás (Dd-B klein együtt)", [](const Context& c) { return c.Together(kDd, 304); }},
+         .body = {{"- ábrándozás (Dd-B klein együtt)",
+                   [](const Context& c) { return c.Together(Sign("Dd"), Sign("B klein +")); }},
                   {"- kicsinyített emberalak mozgásban: a belső élet szűkített, óvatos formája"},
                   {"- ábrándozásra, fantáziába húzódásra való hajlam, visszahúzódás"},
                   {"- a valós kapcsolatok helyett távolított, miniatűr világ"},
                   {"- kényszeres, aprólékos, pedáns vonások (Dd-vel együtt)"},
                   {"  pl.: \"kis manók táncolnak\", \"apró emberkék másznak fel\""}}},
-        {.sign = 315,
+        {.sign = Sign("B klein +/-"),
          .heading = "B klein+-",
          .counted = false,
          .body = {{"- bizonytalan kontrollú ábrándozás, a fantázia elszakad a valóságtól"}}},
-        {.sign = 326,
+        {.sign = Sign("B klein -"),
          .heading = "B klein-",
          .counted = false,
          .body = {{"- irreális, autisztikus fantáziálás, a valóságvesztés veszélye"}}},
-        {.sign = kBFPlus,
+        {.sign = Sign("BF +"),
          .heading = "BF",
          .when =
              [](const Context& c) {
-                 return c.Presence(kBFPlus) || c.Presence(kBFPlusMinus) || c.Presence(kBFMinus);
+                 return c.Presence(Sign("BF +")) || c.Presence(Sign("BF +/-")) || c.Presence(Sign("BF -"));
              },
          .body = {{"- állatmozgás: ösztönkésztetések, közvetlen vágyteljesítési igény"},
                   {"- a belső élet éretlenebb, kevésbé integrált rétege (Klopfer)"},
@@ -93,9 +92,9 @@ const std::vector<Block>& MovementBlocks() {
                    [](const Context& c) { return BSum(c) > BFSum(c); }},
                   {"- serdülőknél a konfliktusos BF pubertáskori, átmeneti jelenség (Zulliger)"},
                   {"            a B-k több, mint fele B+ , ezért jó prognózis",
-                   [](const Context& c) { return BSum(c) > 0 && c.Count(kBPlus) * 2 > BSum(c); }},
+                   [](const Context& c) { return BSum(c) > 0 && c.Count(Sign("B +")) * 2 > BSum(c); }},
                   {"- felnőtteknél több B legyen, mint BF"}}},
-        {.sign = kSmallBPlus,
+        {.sign = Sign("b +"),
          .heading = "b+",
          .body = {{"- élettelen tárgyak mozgása: feszültség, nyomás a személyiségen belül"},
                   {"- a kontrollon kívüli erők élménye, tehetetlenség, kiszolgáltatottság"},
@@ -103,34 +102,34 @@ const std::vector<Block>& MovementBlocks() {
                   {"- jó formával: a feszültség tudatosítható, megfogalmazható"},
                   {"- sok b: helyzeti stressz, szorongásos, túlfeszült állapot"},
                   {"- b+  FbF  Tűz   szociális kudarc",
-                   [](const Context& c) { return c.Together3(kSmallBPlus, kFbF, kTuz); }},
+                   [](const Context& c) { return c.Together3(Sign("b +"), Sign("FbF"), Sign("Tűz")); }},
                   {"- b+  FbF  Víz   csábítási fantáziák, kudarc",
-                   [](const Context& c) { return c.Together3(kSmallBPlus, kFbF, kViz); }},
+                   [](const Context& c) { return c.Together3(Sign("b +"), Sign("FbF"), Sign("Víz")); }},
                   {"- b+  Explózió    indulati kitörés veszélye, agresszív feszültség"},
                   {"- b+  Felhő, Füst diffúz, megfoghatatlan szorongás"},
                   {"- b+  Jármű       mozgásigény, menekülési, kitörési vágy"},
                   {"  pl.: \"hulló levél\", \"lobogó zászló\", \"szétrobbanó tűzijáték\""},
                   {"- gyermekeknél, serdülőknél gyakoribb; felnőttnél feszültségjelző"}}},
-        {.sign = 317,
+        {.sign = Sign("b +/-"),
          .heading = "b+/-",
          .body = {{"- a feszültség csak részben kontrollált, a belső nyomás bizonytalanul"},
                   {"  feldolgozott; szorongásos készenlét"},
                   {"- tárgyak mozgása labilis formával: fenyegetettség-élmény"},
                   {"  pl.: \"valami robban, szétfolyik\", elmosódó körvonalú mozgás"}}},
-        {.sign = 328,
+        {.sign = Sign("b -"),
          .heading = "b-",
          .body = {{"- kontrollálatlan feszültség, dezintegráció; pszichotikus veszély"}}},
-        {.sign = 343,
+        {.sign = Sign("asszoc.B"),
          .heading = "Asszoc B",
          .body = {{"- nem látott, hanem asszociált mozgás: a mozgás csak a szóhasználatban"},
                   {"  jelenik meg (\"mintha táncolnának\"), a belső élet közvetett kifejezése"},
                   {"- intellektualizáló, távolító elhárítás; fékezett beleélés (Mérei)"}}},
-        {.sign = 344,
+        {.sign = Sign("absztr.B"),
          .heading = "Absztrakt B",
          .body = {{"- elvont mozgásélmény: erők, feszültségek, irányok mozgása"},
                   {"  pl.: \"emelkedés\", \"két erő harca\", \"a szétválás lendülete\""},
                   {"- elvonatkoztatási készség, intellektualizálás; túlsúlyában szkizoid jegy"}}},
-        {.sign = 338,
+        {.sign = Sign("Hd"),
          .heading = "Hd-jelentések: értelmezési körük",
          .before = {{.make = LowerRule32}},
          .body = {{"- 1. hangulati reakció: diszfória, lehangoltság -------|"},

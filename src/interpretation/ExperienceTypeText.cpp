@@ -3,6 +3,7 @@
 // and the elaboration reactions.
 #include "interpretation/Blocks.h"
 #include "interpretation/Sections.h"
+#include "model/SignNames.h"
 
 #include <array>
 
@@ -10,8 +11,20 @@ namespace quelvarin::interpretation {
 namespace {
 
 // Group 10 of the special reactions, "Elaborációk".
-constexpr std::array<SignCode, 14> kElaborations = {149, 150, 162, 163, 178, 193, 194,
-                                                    195, 208, 219, 235, 236, 251, 267};
+constexpr std::array<SignCode, 14> kElaborations = {Sign("FH"),
+                                                    Sign("Feszültség-elaboráció"),
+                                                    Sign("Hd-elaboráció"),
+                                                    Sign("Hd-utalás"),
+                                                    Sign("Int. Fb"),
+                                                    Sign("Kombináció"),
+                                                    Sign("Kettős válasz"),
+                                                    Sign("Kettős B"),
+                                                    Sign("Medián-utalás"),
+                                                    Sign("Perspektíva"),
+                                                    Sign("Színelaboráció"),
+                                                    Sign("Statikai reakció"),
+                                                    Sign("Távolítás"),
+                                                    Sign("Zw-utalás")};
 
 bool MfIs(const Context& c, std::string_view label) {
     return c.TypologyFigures().secondaryFormulaLabel == label;

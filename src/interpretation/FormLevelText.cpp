@@ -3,13 +3,12 @@
 // apprehension formula.
 #include "interpretation/Blocks.h"
 #include "interpretation/Sections.h"
+#include "model/SignNames.h"
 
 #include <array>
 
 namespace quelvarin::interpretation {
 namespace {
-
-constexpr SignCode kFPlus = 301, kFPlusMinus = 312, kFMinus = 323, kG = 400, kD = 401, kDd = 402, kDo = 403;
 
 // --- Mental control, by the band of F+%1 -----------------------------------------------------
 
@@ -41,66 +40,71 @@ constexpr MentalControlBand kMentalControl[] = {
 
 const std::vector<Block>& LocationBlocks() {
     static const std::vector<Block> blocks = {
-        {.sign = kG,
+        {.sign = Sign("G"),
          .heading = "G",
          .body = {{"- áttekintő képesség, szintetizáló szinvonal, absztrakciós képesség"},
                   {"- elvont, általánosító gondolkodás, a helyzet egészének megragadása"}}},
-        {.sign = 404,
+        {.sign = Sign("G komb."),
          .heading = "Gkomb",
          .body = {{"- a részletek gyors szintetizálása,"},
                   {"  kombinatív intelligencia, szervezőkészség, konstruktív fantázia"},
                   {"- jó formával magas intellektuális színvonal, alkotó képesség"}}},
-        {.sign = kD,
+        {.sign = Sign("D"),
          .heading = "D",
          .body = {{"- prakticitás, gyakorlatiasság, realitás"},
                   {"- a konkrét, kézzelfogható helyzetek biztos megragadása, józan ész"}}},
-        {.sign = kDd,
+        {.sign = Sign("Dd"),
          .heading = "Dd",
          .body = {{"- aprólékosság, szorgalom, pontosság, dolgosság"},
                   {"- a lényegre koncentrálás"},
                   {"  Dd - Obj. : ambició, kicsinyességgel",
-                   [](const Context& c) { return c.Together(kDd, 348); }},
-                  {"  Dd - HdF : fenyegetettség", [](const Context& c) { return c.Together(kDd, 337); }},
+                   [](const Context& c) { return c.Together(Sign("Dd"), Sign("Obj.")); }},
+                  {"  Dd - HdF : fenyegetettség",
+                   [](const Context& c) { return c.Together(Sign("Dd"), Sign("HdF")); }},
                   {"  - magas a Dd-k száma: acting out, baleseti hajlam, kényszer",
-                   [](const Context& c) { return c.NormTest(kDd); }},
+                   [](const Context& c) { return c.NormTest(Sign("Dd")); }},
                   {"  Dd  F+-  :  akadékosság",
-                   [](const Context& c) { return c.Together(kDd, kFPlusMinus); }},
-                  {"  Dd  F-  :  paranoiditás", [](const Context& c) { return c.Together(kDd, kFMinus); }},
-                  {"  Dd  Szem : gyanakvás", [](const Context& c) { return c.Together(kDd, 356); }},
+                   [](const Context& c) { return c.Together(Sign("Dd"), Sign("F +/-")); }},
+                  {"  Dd  F-  :  paranoiditás",
+                   [](const Context& c) { return c.Together(Sign("Dd"), Sign("F -")); }},
+                  {"  Dd  Szem : gyanakvás",
+                   [](const Context& c) { return c.Together(Sign("Dd"), Sign("Szem")); }},
                   {"  Dd  kontúr : linkség, nem vállal felelősséget",
-                   [](const Context& c) { return c.Together(kDd, 188); }},
+                   [](const Context& c) { return c.Together(Sign("Dd"), Sign("Kontúr-reakció")); }},
                   {"  Dd  Md  :  fóbia (arc sztereotípia)",
-                   [](const Context& c) { return c.Together(kDd, 371); }},
+                   [](const Context& c) { return c.Together(Sign("Dd"), Sign("Md")); }},
                   {"  Dd  kontúr  Md(arc) : borderline jegy",
-                   [](const Context& c) { return c.Together3(kDd, 188, 371); }}}},
-        {.sign = 410,
+                   [](const Context& c) {
+                       return c.Together3(Sign("Dd"), Sign("Kontúr-reakció"), Sign("Md"));
+                   }}}},
+        {.sign = Sign("Dzw"),
          .heading = "Dzw",
          .body = {{"- alaktörvények, a figura elöl - a háttér hátrébb, szemléleti átbillenés"},
                   {"  (a fehér köz figurává, a folt háttérré válik)"},
                   {"- ellenállás, dac, oppozíciós hajlam, szembefordulás a szokványossal"},
                   {"- feszültség a környezettel, amelyet a személy aktívan feldolgoz"}}},
-        {.sign = 412,
+        {.sign = Sign("zw"),
          .heading = "zw",
          .body = {{"- zw ---------> oppozició, energia"}},
          .closingEmpty = false},
-        {.when = [](const Context& c) { return c.Presence(4101); },
+        {.when = [](const Context& c) { return c.Presence(codes::kDzwKozep); },
          .body = {{"Középső Dzw : miliőkonfliktus, összeférhetetlenség, paramoiditás"}, {""}, {""}},
          .closingEmpty = false},
-        {.when = [](const Context& c) { return c.Presence(4103); },
+        {.when = [](const Context& c) { return c.Presence(codes::kDzwSzeli); },
          .body = {{"Széli Dzw : belső bizonytalanság erőszakkal kompenzálva"}, {""}, {""}},
          .closingEmpty = false},
-        {.when = [](const Context& c) { return c.Presence(4102); },
+        {.when = [](const Context& c) { return c.Presence(codes::kDzwLyuk); },
          .body = {{"Lyuk Dzw : félelem váltja ki az agressziót (horror vacui)"}, {""}, {""}},
          .closingEmpty = false},
-        {.sign = 411, .heading = "Ddzw", .body = {{"- kicsinyesség + agresszió"}}},
-        {.sign = 409,
+        {.sign = Sign("Ddzw"), .heading = "Ddzw", .body = {{"- kicsinyesség + agresszió"}}},
+        {.sign = Sign("DzwG"),
          .heading = "DzwG",
          .body = {{"- karakterfejlődési zavar (orális fixáció - orálszadizmus)"},
                   {"- a környezettel szembeni alapvető bizalmatlanság, ellenségesség"},
                   {"- az agresszió az egészet átható, nem kötött, diffúz formában jelenik meg"},
                   {"- alacsony frusztrációs tolerancia, indulati kitörések, negativizmus"},
                   {"  pl.: pszichopátia, karakterneurózis, impulzív-agresszív személyiség"}}},
-        {.sign = 405,
+        {.sign = Sign("Gzw"),
          .heading = "Gzw",
          .body = {{"- miliőfeszültség de magas szinten toleráns (eszmeivé teszi)"},
                   {"- az oppozíció szublimált, intellektuális formában jelenik meg"},
@@ -108,26 +112,26 @@ const std::vector<Block>& LocationBlocks() {
                   {"- a környezettel szembeni ellentmondás elvi síkra terelődik"},
                   {"  (eszmék, meggyőződések, ideológiák szolgálatába állított energia)"},
                   {"- túlsúlya esetén: okoskodás, doktrinerség, rezonőr attitűd"}}},
-        {.sign = 412,
+        {.sign = Sign("zw"),
          .heading = "zw",
          .body = {{"- energetikai jegy, oppozició, jól alkalmazkodik, feltalálja magát"}}},
-        {.sign = kDo,
+        {.sign = Sign("Do"),
          .heading = "Do",
          .body = {{"- nem oligofrénia, gyerekeknél normális"},
                   {"- a többség által egésznek látott figurából csak egy részt lát meg"},
                   {"  pl.: ahol mások egész embert látnak, ott csak a fejet vagy a kezet"},
                   {"- felnőtteknél szorongásos gátlás, óvatosság, a tévedéstől való félelem"},
                   {"- sok Do : homályállapotok jegye vagy oligofrénia",
-                   [](const Context& c) { return c.NormTest(kDo); }},
+                   [](const Context& c) { return c.NormTest(Sign("Do")); }},
                   {"- 2-3 Do : perceptiv gátoltság",
-                   [](const Context& c) { return c.CountBetween(kDo, 2, 3); }},
+                   [](const Context& c) { return c.CountBetween(Sign("Do"), 2, 3); }},
                   {"    szelektív figyelmetlenség (selective inattention, Sullivan)",
-                   [](const Context& c) { return c.CountBetween(kDo, 2, 3); }},
+                   [](const Context& c) { return c.CountBetween(Sign("Do"), 2, 3); }},
                   {"    perceptuális védekezés (perceptual defense), elfojtás",
-                   [](const Context& c) { return c.CountBetween(kDo, 2, 3); }},
-                  {"", [](const Context& c) { return c.CountBetween(kDo, 2, 3); }}},
+                   [](const Context& c) { return c.CountBetween(Sign("Do"), 2, 3); }},
+                  {"", [](const Context& c) { return c.CountBetween(Sign("Do"), 2, 3); }}},
          .closingEmpty = false},
-        {.sign = 406,
+        {.sign = Sign("DG komb."),
          .heading = "DGkomb",
          .body = {{"- részletből egész: építkező gondolkodás"},
                   {"- a részletekből kiindulva jut el az egész megragadásáig (induktív út)"},
@@ -136,7 +140,7 @@ const std::vector<Block>& LocationBlocks() {
                   {"- rossz formával: erőltetett összefüggések, mesterkélt kombinációk"},
                   {"  pl.: VIII. tábla: két állat sziklákon, fán mászik felfelé"},
                   {"- sok DGkomb: teljesítményigény, ambíció, a szintézis igénye"}}},
-        {.sign = 407,
+        {.sign = Sign("DG konf."),
          .heading = "DGkonf",
          .body = {{"- generalizáció: (macska, bajusz VI.) rossz egész, amibe a részlet beleillik"},
                   {"- egyetlen jól látott részletből indokolatlanul következtet az egészre"},
@@ -144,7 +148,7 @@ const std::vector<Block>& LocationBlocks() {
                   {"- gyerekeknél, oligofréneknél, organikus károsodásnál gyakori"},
                   {"- felnőtteknél: pszeudológia, konfabulációs hajlam, fantáziába menekülés"},
                   {"- sok DGkonf: szkizofrénia, mániás állapot vagy organikus pszichózis jegye"}}},
-        {.sign = 408,
+        {.sign = Sign("DG kont."),
          .heading = "DGkont",
          .body = {{"- sűrítés, teleszkopálás: két részből rossz harmadik, pl. pillangóember"},
                   {"- szkizofrénia jegy;"},
@@ -294,32 +298,33 @@ void WriteFormLevelInterpretation(const Context& context, TextOut& out) {
     out.Empty();
     out.Line("F+ és F- válaszok váltakozása (Ön dönt, ha igen, akkor pszichózis)");
     out.Empty();
-    WriteSuccessionLines(context, out, kFPlus, kFMinus);
+    WriteSuccessionLines(context, out, Sign("F +"), Sign("F -"));
     out.Empty();
     out.Line("F+ és F+/- válaszok váltakozása (Ön dönt, ha igen, akkor pszichopátia)");
     out.Empty();
-    WriteSuccessionLines(context, out, kFPlus, kFPlusMinus);
+    WriteSuccessionLines(context, out, Sign("F +"), Sign("F +/-"));
     out.Empty();
 
     // 2. Locations together with poor forms.
-    if (int n = AnswersCarryingBoth(context, kG, kFPlusMinus); n > 0) {
+    if (int n = AnswersCarryingBoth(context, Sign("G"), Sign("F +/-")); n > 0) {
         out.Line("G és F+/- együtt jár " + std::to_string(n) + " feleletben -> felületesség");
     }
-    if (int n = AnswersCarryingBoth(context, kD, kFPlusMinus); n > 0) {
+    if (int n = AnswersCarryingBoth(context, Sign("D"), Sign("F +/-")); n > 0) {
         out.Line("D és F+/- együtt jár " + std::to_string(n) + " feleletben -> praktikus elnagyoltság");
     }
 
     // 3. Poor forms.
-    if (context.NormTest(kFPlusMinus)) {
-        out.Line("sok F+/-  " + context.CountSuffix(kFPlusMinus) + " a pszichopatáknál");
+    if (context.NormTest(Sign("F +/-"))) {
+        out.Line("sok F+/-  " + context.CountSuffix(Sign("F +/-")) + " a pszichopatáknál");
     }
-    if (context.Presence(kFPlusMinus)) {
+    if (context.Presence(Sign("F +/-"))) {
         out.Line("F+/- sorozatos előfordulását ítélje meg az előzőekből, ");
         out.Empty();
         out.Line("    ha kevés jelentésadási tudat reakcióval sorozatban látja, ");
         out.Line("    akkor pszichopátiára utaló jelzés)");
     }
-    if (context.Presence(kFMinus) && (context.Presence(223) || context.Presence(245))) {
+    if (context.Presence(Sign("F -")) &&
+        (context.Presence(Sign("Szubj. Kritika")) || context.Presence(Sign("Tehetetlenség")))) {
         out.Line("F- sorozatos előfordulását ítélje meg az előzőekből, ");
         out.Empty();
         out.Line("    ha sorozatban látja, akkor a jelen lévő szubj. krit. vagy ");

@@ -1,5 +1,6 @@
 #include "model/DeterminantFamilies.h"
 
+#include "model/SignNames.h"
 #include "model/SymbolCatalogue.h"
 
 #include <initializer_list>
@@ -28,10 +29,9 @@ const std::vector<DeterminantFamily>& Families() {
         Family("Formaválaszok", {F}, {}),
         Family("Mozgásélmény", {B, BSec}, {}),
         Family("Mozgásképzet", {BKlein, BF, b}, {codes::kAsszocB, codes::kAbsztrB}),
-        Family("Színválaszok", {FFb}, {334 /* FbF */, 335 /* Fb */, 336 /* Fbn */}),
-        Family("Árnyékolás-válaszok", {FHd, FFbParen}, {337 /* HdF */, 338 /* Hd */}),
-        Family("Akromat.-színválaszok", {aFFb, nFFb},
-               {339 /* nFbF */, 340 /* nFb */, 341 /* aFbF */, 342 /* aFb */}),
+        Family("Színválaszok", {FFb}, {Sign("FbF"), Sign("Fb"), Sign("Fbn")}),
+        Family("Árnyékolás-válaszok", {FHd, FFbParen}, {Sign("HdF"), Sign("Hd")}),
+        Family("Akromat.-színválaszok", {aFFb, nFFb}, {Sign("nFbF"), Sign("nFb"), Sign("aFbF"), Sign("aFb")}),
     };
     return families;
 }

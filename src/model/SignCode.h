@@ -8,6 +8,9 @@ namespace quelvarin {
 // counter and the line of its help texts.
 using SignCode = std::uint16_t;
 
+// Named codes for ranges, for the counters that code fills and for the few signs that code
+// outside the rule tables refers to; the rule tables name signs by Sign("...") (SignNames.h).
+// SymbolCatalogue.cpp checks every constant here that has a name against that name.
 namespace codes {
 
 // The counters run over this range of codes.
@@ -15,6 +18,7 @@ inline constexpr SignCode kFirstCounter = 90;
 inline constexpr SignCode kLastCounter = 497;
 inline constexpr int kCounterCount = kLastCounter - kFirstCounter + 1; // 408
 
+inline constexpr SignCode kFirstNamedCategory = 97, kLastNamedCategory = 108;
 inline constexpr SignCode kFirstSpecialReaction = 109;
 inline constexpr SignCode kLastSpecialReaction = 267;
 inline constexpr SignCode kVersagen = 260;
@@ -37,15 +41,40 @@ inline constexpr SignCode kFirstLocation = 400;
 inline constexpr SignCode kDzw = 410;
 inline constexpr SignCode kLastLocation = 412;
 inline constexpr SignCode kColourIndex = 413;
+
+// The twelve components of the sensitivity-paranoia index: the effective answers, then the
+// frequencies of its eleven categories.
 inline constexpr SignCode kFirstSensitivityParanoia = 416;
+inline constexpr SignCode kSpAnswers = 416;
+inline constexpr SignCode kSpEyeProjections = 417;
+inline constexpr SignCode kSpSuspiciousReactions = 418;
+inline constexpr SignCode kSpContentVoidings = 419;
+inline constexpr SignCode kSpPerceptualTraits = 420;
+inline constexpr SignCode kSpAffectVoidings = 421;
+inline constexpr SignCode kSpConcealments = 422;
+inline constexpr SignCode kSpAttributions = 423;
+inline constexpr SignCode kSpBelittlingWithMeaning = 424;
+inline constexpr SignCode kSpSymmetryEmphasis = 425;
+inline constexpr SignCode kSpBelittlingWithoutMeaning = 426;
+inline constexpr SignCode kSpDangerProjections = 427;
 inline constexpr SignCode kLastSensitivityParanoia = 427;
+
+// The eighteen supplementary-information flags, 0 or 1; item k of the check list is 480 + k - 1.
 inline constexpr SignCode kFirstSupplementary = 480;
+inline constexpr SignCode kFlagDefusingTendency = 486;
+inline constexpr SignCode kFlagHiddenDramatisation = 487;
+inline constexpr SignCode kFlagAuthorityContent = 488;
+inline constexpr SignCode kFlagNaiveSecuritySeeking = 489;
+inline constexpr SignCode kFlagAnswerSpoiling = 490;
+inline constexpr SignCode kFlagBelittlingContents = 492;
 inline constexpr SignCode kLastSupplementary = 497;
 
 // Sub-variants stand in answers only: "FH +", "FH +/-", "FH -" of 149 and "közép", "lyuk",
 // "széli" of 410. They have no counter of their own.
-inline constexpr SignCode kFirstFHVariant = 1491, kLastFHVariant = 1493;
-inline constexpr SignCode kFirstDzwVariant = 4101, kLastDzwVariant = 4103;
+inline constexpr SignCode kFHPlus = 1491, kFHPlusMinus = 1492, kFHMinus = 1493;
+inline constexpr SignCode kFirstFHVariant = kFHPlus, kLastFHVariant = kFHMinus;
+inline constexpr SignCode kDzwKozep = 4101, kDzwLyuk = 4102, kDzwSzeli = 4103;
+inline constexpr SignCode kFirstDzwVariant = kDzwKozep, kLastDzwVariant = kDzwSzeli;
 
 } // namespace codes
 } // namespace quelvarin

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/SignCode.h"
+#include "model/SignNames.h"
 
 #include <span>
 #include <string>
@@ -9,15 +10,9 @@
 
 namespace quelvarin {
 
-struct SpecialReaction {
-    SignCode code;
-    std::string_view name;
-    int group; // 1..15
-};
-
 inline constexpr int kSpecialReactionGroupCount = 15;
 
-// The 159 special reactions in code order.
+// The 159 special reactions in code order (the catalogue's table).
 std::span<const SpecialReaction> SpecialReactionTable();
 
 // The caption of group 1..15 ("Jelentésadási tudat" .. "Egyéb reakciók"); "" otherwise.

@@ -1,26 +1,13 @@
 #pragma once
 
 #include "model/SignCode.h"
+#include "model/SignNames.h"
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 
 namespace quelvarin {
-
-enum class SignKind : std::uint8_t {
-    None,
-    NamedCategory, // 97..108: named, never offered by the picker
-    SpecialReaction,
-    Frequency, // vulgar and originality classes with their percentages
-    Determinant,
-    Content,
-    AnswerCount,
-    Location,
-    ColourIndex,
-    SensitivityParanoia,
-    SupplementaryInformation,
-};
 
 // The five columns in which the selected answer's signs are listed.
 enum class SignColumn : std::uint8_t {

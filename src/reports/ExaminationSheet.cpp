@@ -1,6 +1,7 @@
 #include "reports/ExaminationSheet.h"
 
 #include "indices/neiger.h"
+#include "model/SignNames.h"
 #include "model/StarredText.h"
 #include "model/SymbolCatalogue.h"
 #include "platform/NumberFormat.h"
@@ -204,20 +205,20 @@ private:
         }
         L("</TR>");
         L("<TR>");
-        for (SignCode code = 400; code <= 405; ++code) {
+        for (SignCode code = Sign("G"); code <= Sign("Gzw"); ++code) {
             Cell(code);
         }
         L("</TR>");
         L("<TR>");
-        WideCell(406);
-        WideCell(407);
-        Cell(408);
-        Cell(409);
+        WideCell(Sign("DG komb."));
+        WideCell(Sign("DG konf."));
+        Cell(Sign("DG kont."));
+        Cell(Sign("DzwG"));
         L("</TR>");
         L("<TR>");
-        WideCell(410);
-        WideCell(411);
-        WideCell(412);
+        WideCell(Sign("Dzw"));
+        WideCell(Sign("Ddzw"));
+        WideCell(Sign("zw"));
         L("</TR>");
         L("</TABLE>");
     }
@@ -232,8 +233,8 @@ private:
         L("<TD>D = " + Int(sums.d) + "</TD>");
         L("<TD>Dd = " + Int(sums.dd) + "</TD>");
         L("<TD>zw = " + Int(sums.zw) + "</TD>");
-        L("<TD>Do = " + Int(Count(403)) + ",</TD>");
-        L("<TD>DG konf = " + Int(Count(407)) + ",</TD>");
+        L("<TD>Do = " + Int(Count(Sign("Do"))) + ",</TD>");
+        L("<TD>DG konf = " + Int(Count(Sign("DG konf."))) + ",</TD>");
         L("</TR>");
         L("</TABLE>");
     }
@@ -268,7 +269,7 @@ private:
         L("<TD></TD>");
         L("</TR>");
         std::array<int, 3> totals{};
-        for (SignCode plus = 301; plus <= 311; ++plus) {
+        for (SignCode plus = codes::kFirstDeterminant; plus <= Sign("nFFb +"); ++plus) {
             L("<TR>");
             int sum = 0;
             for (int level = 0; level < 3; ++level) {
@@ -292,14 +293,16 @@ private:
         L("<P>");
         L("<TABLE CELLPADDING=\"2\">");
         L("<TR>");
-        for (SignCode code : std::array<SignCode, 5>{334, 337, 339, 341, 343}) {
+        for (SignCode code : std::array<SignCode, 5>{Sign("FbF"), Sign("HdF"), Sign("nFbF"), Sign("aFbF"),
+                                                     Sign("asszoc.B")}) {
             Cell(code);
         }
         L("<TR>");
-        for (SignCode code : std::array<SignCode, 5>{335, 338, 340, 342, 344}) {
+        for (SignCode code :
+             std::array<SignCode, 5>{Sign("Fb"), Sign("Hd"), Sign("nFb"), Sign("aFb"), Sign("absztr.B")}) {
             Cell(code);
         }
-        L("<TD>" + Tally(336, "Fbn") + "</TD>");
+        L("<TD>" + Tally(Sign("Fbn"), "Fbn") + "</TD>");
         L("</TABLE>");
         L("<P>");
     }
@@ -341,7 +344,8 @@ private:
         L("<TR><TD COLSPAN=4 BGCOLOR=\"ffe7ca\"><B>TARTALMAK</B></TD></TR>");
         for (SignCode r = 0; r <= 12; ++r) {
             L("<TR>");
-            for (SignCode first : std::array<SignCode, 4>{345, 358, 371, 384}) {
+            for (SignCode first :
+                 std::array<SignCode, 4>{Sign("M"), Sign("(M)"), Sign("Md"), Sign("Md Obj.")}) {
                 auto code = static_cast<SignCode>(first + r);
                 L("<TD>" + Tally(code, EncodeHtmlEntities(NameOfCode(code))) + "</TD>");
             }
@@ -357,9 +361,10 @@ private:
         L("Tartalmak sz&oacute;r&oacute;d&aacute;sa = " + f31(figures.spread) + "<BR>");
         L("Tartalmi k&ouml;r&ouml;k sz&aacute;ma = " + Int(figures.rangeCount) + "<BR>");
         L("M% = " + f31(figures.humanPercent) + "<BR>");
-        L("M : Md = " + Int(Count(345) + Count(358)) + " : " + Int(Count(371) + Count(384)) + "<BR>");
+        L("M : Md = " + Int(Count(Sign("M")) + Count(Sign("(M)"))) + " : " +
+          Int(Count(Sign("Md")) + Count(Sign("Md Obj."))) + "<BR>");
         L("T% = " + f31(figures.animalPercent) + "<BR>");
-        L("T : Td = " + Int(Count(346), 2) + " : " + Int(Count(359)) + "<BR>");
+        L("T : Td = " + Int(Count(Sign("T")), 2) + " : " + Int(Count(Sign("Td"))) + "<BR>");
         L("Obj% = " + f31(figures.objectPercent) + "<P>");
         L("<B>Tov&aacute;bbi gyakori tartalmak:</B><P>");
         L(EncodeHtmlEntities(figures.frequent[0]) + "<BR>");
@@ -368,13 +373,14 @@ private:
     }
 
     void Frequencies() {
-        L("V1 : /V2+V3/ = " + Int(Count(293), 2) + " : " + Int(Count(294) + Count(295), 2) + "<P>");
+        L("V1 : /V2+V3/ = " + Int(Count(Sign("V-1")), 2) + " : " +
+          Int(Count(Sign("V-2")) + Count(Sign("V-3")), 2) + "<P>");
         L("<TABLE><TR>");
         FrequencyTable("Vulg&aacute;ris v&aacute;laszok</B></TD>", {"V1  : ", "V2  : ", "V3  : ", "V%  : "},
-                       293);
+                       codes::kV1);
         L("</TD></TR></TABLE></TD>");
         FrequencyTable("Origin&aacute;lis v&aacute;laszok</B></TD>",
-                       {"O+   : ", "O+/- : ", "O-   : ", "O%   : "}, 297);
+                       {"O+   : ", "O+/- : ", "O-   : ", "O%   : "}, codes::kOPlus);
         L("</TD></TR></TABLE></TD></TR></TABLE>");
     }
 

@@ -2,6 +2,7 @@
 
 #include "indices/neiger.h"
 #include "model/EducationLevels.h"
+#include "model/SignNames.h"
 #include "platform/Utf8.h"
 #include "scoring/AnswerCounts.h"
 #include "scoring/Apprehension.h"
@@ -116,9 +117,6 @@ std::string VerdictOf(std::span<const Band> bands, double score) {
 
 // --- The scales' tables -----------------------------------------------------------------------
 
-constexpr SignCode kBPlus = 302, kBSecPlus = 303, kFFbPlus = 307, kFFbMinus = 329, kFFbParenPlus = 309,
-                   kFb = 335, kFbn = 336, kFbF = 334, kHdF = 337, kHd = 338;
-
 constexpr Band kRegressionBands[] = {
     {kLow, 89, "Regresszió"},
     {90, 129, "Valószínű regresszió"},
@@ -129,15 +127,17 @@ constexpr Band kRegressionBands[] = {
 // The education bonus of the regression index, by the position of the education level.
 constexpr int kEducationBonus[8] = {75, 75, 75, 70, 65, 60, 55, 50};
 
+// clang-format off
 constexpr Weighted kSociabilitySigns[] = {
-    {352, 4},  // Tűz
-    {343, 2},  // asszoc.B
-    {180, 2},  // Intenció
-    {154, -5}, // Gyanakvó reakció
-    {126, -3}, // Befestés
-    {244, -2}, // Tagadó reakció
-    {226, -1}, // Színütközés
+    {Sign("Tűz"), 4},
+    {Sign("asszoc.B"), 2},
+    {Sign("Intenció"), 2},
+    {Sign("Gyanakvó reakció"), -5},
+    {Sign("Befestés"), -3},
+    {Sign("Tagadó reakció"), -2},
+    {Sign("Színütközés"), -1},
 };
+// clang-format on
 constexpr Band kSociabilityBands[] = {
     {9, kHigh, "Magas fokú szociab."},
     {3, 8, "Valószínűleg jó szociab."},
@@ -149,30 +149,32 @@ constexpr std::string_view kOrganicVerdicts[] = {"", "Org. káros. nem valószí
                                                  "Org. káros. nagyon val."};
 
 constexpr Weighted kSociopathySigns[] = {
-    {358, 3}, // (M)
-    {145, 1}, // Fokozott jelentéstudat
-    {226, 1}, // Színütközés
-    {186, 3}, // Kilépés
-    {159, 4}, // Hézaghangsúly
-    {246, 2}, // Technikai deskripció
-    {189, 2}, // Kitérő verbalizáció
-    {155, 1}, // Gépies fordulat
-    {191, 3}, // Kifejezési amnézia
-    {249, 2}, // Tükör-reakció
-    {192, 2}, // Kettőzés
-    {149, 5}, // FH
-    {131, 3}, // Dereizálás
-    {154, 1}, // Gyanakvó reakció
-    {263, 1}, // Válaszrontás
-    {207, 2}, // Medián preferencia
+    {Sign("(M)"), 3},
+    {Sign("Fokozott jelentéstudat"), 1},
+    {Sign("Színütközés"), 1},
+    {Sign("Kilépés"), 3},
+    {Sign("Hézaghangsúly"), 4},
+    {Sign("Technikai deskripció"), 2},
+    {Sign("Kitérő verbalizáció"), 2},
+    {Sign("Gépies fordulat"), 1},
+    {Sign("Kifejezési amnézia"), 3},
+    {Sign("Tükör-reakció"), 2},
+    {Sign("Kettőzés"), 2},
+    {Sign("FH"), 5},
+    {Sign("Dereizálás"), 3},
+    {Sign("Gyanakvó reakció"), 1},
+    {Sign("Válaszrontás"), 1},
+    {Sign("Medián preferencia"), 2},
 };
+// clang-format off
 constexpr Weighted kNeurosisSigns[] = {
-    {352, 3}, // Tűz
-    {242, 3}, // Szex-ütközés
-    {116, 1}, // Aránytalanság
-    {199, 4}, // Kettős lény
-    {258, 2}, // Undor-reakció
+    {Sign("Tűz"), 3},
+    {Sign("Szex-ütközés"), 3},
+    {Sign("Aránytalanság"), 1},
+    {Sign("Kettős lény"), 4},
+    {Sign("Undor-reakció"), 2},
 };
+// clang-format on
 
 // The class of the sociopathy-neurosis scale by the sociopathy score: up to `antisocial` neurosis
 // points class 1, up to `unclear` class 4, above that `otherwise` (2 or 3).
@@ -204,29 +206,41 @@ constexpr Band kSuicidePredictionBands[] = {
 };
 
 constexpr Weighted kSchizophreniaSigns[] = {
-    {124, 3},
-    {218, 3},
-    {kFbn, 3},
-    {210, 3},
-    {197, 3}, // Bizarr verb., Pozíció, Fbn, Neologizma, Kontamináció
-    {151, 2}, // Fordulat az értelmezésben
-    {182, 2},
-    {172, 2},
-    {233, 2},
-    {143, 2},
-    {189, 2}, // Jelentéstudat, Ideovizualitás, Számreakció,
-              // Énbevonás, Kitérő verb.
-    {160, 1},
-    {115, 1},
-    {133, 1},
-    {112, 1},
-    {171, 1},
-    {221, 1}, // Hasonl. ill., Autolokalizáció, Defekt Fb,
-              // Autiszt. magyarázat, Inverzió, Ráismerés
+    {Sign("Bizarr verbalizáció"), 3},
+    {Sign("Pozíció"), 3},
+    {Sign("Fbn"), 3},
+    {Sign("Neologizma"), 3},
+    {Sign("Kontamináció"), 3},
+    {Sign("Fordulat az értelmezésben"), 2},
+    {Sign("Jelentéstudat"), 2},
+    {Sign("Ideovizualitás"), 2},
+    {Sign("Számreakció"), 2},
+    {Sign("Énbevonás"), 2},
+    {Sign("Kitérő verbalizáció"), 2},
+    {Sign("Hasonlósági illúzió"), 1},
+    {Sign("Autolokalizáció"), 1},
+    {Sign("Defekt Fb"), 1},
+    {Sign("Autisztikus magyarázat"), 1},
+    {Sign("Inverzió"), 1},
+    {Sign("Ráismerés"), 1},
 };
 // Signs of a better prognosis, each lowering the second value by one.
-constexpr SignCode kSchizophreniaRelief[] = {178, 239, 193, 222, 142, 180, 116, 214,
-                                             145, 219, 254, 251, 149, 162, 235, 249};
+constexpr SignCode kSchizophreniaRelief[] = {Sign("Int. Fb"),
+                                             Sign("Színdicséret"),
+                                             Sign("Kombináció"),
+                                             Sign("Rejtett értelmezés"),
+                                             Sign("Élettelenítés"),
+                                             Sign("Intenció"),
+                                             Sign("Aránytalanság"),
+                                             Sign("Piros-ütközés"),
+                                             Sign("Fokozott jelentéstudat"),
+                                             Sign("Perspektíva"),
+                                             Sign("Takarás"),
+                                             Sign("Távolítás"),
+                                             Sign("FH"),
+                                             Sign("Hd-elaboráció"),
+                                             Sign("Színelaboráció"),
+                                             Sign("Tükör-reakció")};
 
 const std::string_view kIntrovertedLabels[] = {"Introvertált", "Extraverzió nélküli intr.",
                                                "Dilatatív introvertált", "Ellensúlyos introvertált"};
@@ -276,28 +290,40 @@ Constellations ComputeConstellations(const Protocol& protocol) {
     };
 
     // 1. Elfojtás
-    int basic = If(s.AnyPresent({138, 232, 179})) + If(s.Present(489)) + If(s.Present(486)) +
-                If(s.Present(487)) + If(s.Present(258)) + If(s.AnyPresent({389, 488})) + If(s.Present(191));
-    set(rows[0], basic, 0, basic >= 4 || (basic >= 3 && s.Present(258) && s.Present(191)));
+    int basic = If(s.AnyPresent({Sign("Értékelés"), Sign("Szubj. reakció"), Sign("Impresszió")})) +
+                If(s.Present(codes::kFlagNaiveSecuritySeeking)) +
+                If(s.Present(codes::kFlagDefusingTendency)) + If(s.Present(codes::kFlagHiddenDramatisation)) +
+                If(s.Present(Sign("Undor-reakció"))) +
+                If(s.AnyPresent({Sign("Sacrum"), codes::kFlagAuthorityContent})) +
+                If(s.Present(Sign("Kifejezési amnézia")));
+    set(rows[0], basic, 0,
+        basic >= 4 ||
+            (basic >= 3 && s.Present(Sign("Undor-reakció")) && s.Present(Sign("Kifejezési amnézia"))));
 
     // 2. Regresszió
-    basic = If(s.AnyPresent({263, 490})) + If(s.AnyPresent({kFb, kFbn, 342, 340}));
-    bool drives = s.AnyPresent({213, 118, 119});
-    bool allDrives = s.Present(213) && s.Present(118) && s.Present(119);
-    int supplementary = If(drives) + If(allDrives && s.AnyPresent({205, 248})) +
-                        If(f1 >= 90 && f2 >= 90 && s.AnyPresent({218, 192, 233}));
+    basic = If(s.AnyPresent({Sign("Válaszrontás"), codes::kFlagAnswerSpoiling})) +
+            If(s.AnyPresent({Sign("Fb"), Sign("Fbn"), Sign("aFb"), Sign("nFb")}));
+    bool drives = s.AnyPresent({Sign("Orális"), Sign("Anális"), Sign("A tergo")});
+    bool allDrives = s.Present(Sign("Orális")) && s.Present(Sign("Anális")) && s.Present(Sign("A tergo"));
+    int supplementary =
+        If(drives) + If(allDrives && s.AnyPresent({Sign("Molekula-reakció"), Sign("Transzparencia")})) +
+        If(f1 >= 90 && f2 >= 90 && s.AnyPresent({Sign("Pozíció"), Sign("Kettőzés"), Sign("Számreakció")}));
     set(rows[1], basic, supplementary, basic == 2 && supplementary >= 2);
 
     // 3. Izoláció
-    bool hdWithObjectCriticism =
-        s.AnswersHolding([](const Answer& a) { return Signs::Holds(a, kHd) && Signs::Holds(a, 212); }) > 0;
-    basic = If(f1 >= 90 && f2 >= 90) + If(s.AnyPresent({371, 359, 348})) + If(s.AnyPresent({492, 128, 198})) +
-            If(s.Present(224)) + If(!s.Present(224) && hdWithObjectCriticism);
+    bool hdWithObjectCriticism = s.AnswersHolding([](const Answer& a) {
+        return Signs::Holds(a, Sign("Hd")) && Signs::Holds(a, Sign("Obj. Kritika"));
+    }) > 0;
+    basic = If(f1 >= 90 && f2 >= 90) + If(s.AnyPresent({Sign("Md"), Sign("Td"), Sign("Obj.")})) +
+            If(s.AnyPresent({codes::kFlagBelittlingContents, Sign("Bagatellizálás"), Sign("Kicsinyítés")})) +
+            If(s.Present(Sign("Színkritika"))) + If(!s.Present(Sign("Színkritika")) && hdWithObjectCriticism);
     set(rows[2], basic, 0, basic >= 4);
 
     // 5. Meg nem történtté tevés
-    basic = If(s.Present(109)) + If(s.Present(195));
-    supplementary = s.Pairs(261, {131, 132, 142, 152}) + If(s.AnyPresent({231, 172, 217}));
+    basic = If(s.Present(Sign("Annullálás"))) + If(s.Present(Sign("Kettős B")));
+    supplementary = s.Pairs(Sign("Visszatérés"), {Sign("Dereizálás"), Sign("Deformálás"),
+                                                  Sign("Élettelenítés"), Sign("Frusztráció")}) +
+                    If(s.AnyPresent({Sign("Sűrítés"), Sign("Ideovizualitás"), Sign("Ppt")}));
     set(rows[4], basic, supplementary, basic == 2);
 
     // 4, 6, 7, 8, 12 stay 0, 0, "nem prefer"; 9, 10, 11 carry no values on the sheet.
@@ -316,14 +342,14 @@ SheetScales ComputeSheetScales(const Protocol& protocol) {
     auto mfLabel = ClassifySecondaryFormula(mf.left, mf.right);
     auto itLabel = ClassifyInnerTension(it.left, it.right);
     auto apprehension = BuildApprehensionFormula(protocol);
-    int bAll = s.AllLevels(kBPlus);
+    int bAll = s.AllLevels(Sign("B +"));
 
     // B. The regression index.
     double r = std::min(f1, f2);
-    r += 10 * (s.Count(kBPlus) + s.Count(kBSecPlus) + s.Count(kFFbPlus));
+    r += 10 * (s.Count(Sign("B +")) + s.Count(Sign("B sec +")) + s.Count(Sign("FFb +")));
     r -= e < 12 ? 50 : e < 15 ? 14 : 0;
-    r -= s.Count(kFbn) >= 2 ? 40 : s.Count(kFbn) == 1 ? 20 : 0;
-    r -= 15 * s.Count(kFb);
+    r -= s.Count(Sign("Fbn")) >= 2 ? 40 : s.Count(Sign("Fbn")) == 1 ? 20 : 0;
+    r -= 15 * s.Count(Sign("Fb"));
     auto education = EducationLevelIndex(protocol.personal.education);
     r += education ? kEducationBonus[*education] : 0;
     scales.regressionIndex = r;
@@ -331,7 +357,7 @@ SheetScales ComputeSheetScales(const Protocol& protocol) {
 
     // C. Sociability.
     int social = PresentPoints(s, kSociabilitySigns);
-    social += s.AllLevels(kFFbPlus) >= 4 ? 4 : 0;
+    social += s.AllLevels(Sign("FFb +")) >= 4 ? 4 : 0;
     social += If(mfLabel == "feszült") + If(bAll >= 2) +
               If(apprehension.formula.find("G!") != std::string::npos) +
               If(scales.regressionVerdict == "Normális") + If(etLabel == "Ambiekvális");
@@ -340,14 +366,21 @@ SheetScales ComputeSheetScales(const Protocol& protocol) {
     scales.sociabilityVerdict = SociabilityVerdict(social);
 
     // D. The organic scale.
-    int strong = If(s.Present(kFbn)) + If(s.CardsWith(215) >= 3) + s.Pairs(245, {109, 212, 223}) +
-                 s.Pairs(122, {182, 244, 184}) + If(s.Present(155));
-    int organic = If(e < 15) + If(bAll <= 1 && s.AllLevels(kBSecPlus) <= 1) + If(f1 <= 65 || f2 <= 65) +
+    int strong =
+        If(s.Present(Sign("Fbn"))) + If(s.CardsWith(Sign("Perszeveráció")) >= 3) +
+        s.Pairs(Sign("Tehetetlenség"), {Sign("Annullálás"), Sign("Obj. Kritika"), Sign("Szubj. Kritika")}) +
+        s.Pairs(Sign("Bizonytalanság"),
+                {Sign("Jelentéstudat"), Sign("Tagadó reakció"), Sign("Kérdő reakció")}) +
+        If(s.Present(Sign("Gépies fordulat")));
+    int organic = If(e < 15) + If(bAll <= 1 && s.AllLevels(Sign("B sec +")) <= 1) + If(f1 <= 65 || f2 <= 65) +
                   If(neiger::VulgarPercent(protocol) <= 30) + strong;
-    int unbestimmtWithPoorForm = s.Pairs(255, {323});
-    int organicMore = If(s.Present(191)) + If(unbestimmtWithPoorForm >= 2) + If(s.Present(220)) +
-                      If(s.Present(159)) + If(s.Present(340)) +
-                      If(s.Count(184) + s.Count(244) + s.Count(109) + s.Count(259) >= e / 4);
+    int unbestimmtWithPoorForm = s.Pairs(Sign("Unbestimmt"), {Sign("F -")});
+    int organicMore = If(s.Present(Sign("Kifejezési amnézia"))) + If(unbestimmtWithPoorForm >= 2) +
+                      If(s.Present(Sign("Részletezés"))) + If(s.Present(Sign("Hézaghangsúly"))) +
+                      If(s.Present(Sign("nFb"))) +
+                      If(s.Count(Sign("Kérdő reakció")) + s.Count(Sign("Tagadó reakció")) +
+                             s.Count(Sign("Annullálás")) + s.Count(Sign("Vagy-vagy")) >=
+                         e / 4);
     int organicClass = organic <= 3                    ? 1
                        : organic <= 5 && strong <= 1   ? 1
                        : organic <= 5 && strong <= 10  ? 2
@@ -366,10 +399,10 @@ SheetScales ComputeSheetScales(const Protocol& protocol) {
     int p = PresentPoints(s, kSociopathySigns);
     p += etLabel == "Koartatív" ? 3 : 0;
     p += etLabel == "Extraverzió nélküli intr." ? 2 : 0;
-    p += s.AnyPresent({196, 407}) ? 3 : 0;
-    p += s.Count(207) >= 3 ? 1 : 0;
-    p += s.Count(254) >= 3 ? 2 : 0;
-    p += s.Count(156) >= 3 ? 2 : 0;
+    p += s.AnyPresent({Sign("Konfabuláció"), Sign("DG konf.")}) ? 3 : 0;
+    p += s.Count(Sign("Medián preferencia")) >= 3 ? 1 : 0;
+    p += s.Count(Sign("Takarás")) >= 3 ? 2 : 0;
+    p += s.Count(Sign("Groteszk")) >= 3 ? 2 : 0;
     bool gFlag = apprehension.Flag(ApprehensionFlag::G), zwFlag = apprehension.Flag(ApprehensionFlag::Zw);
     int n = PresentPoints(s, kNeurosisSigns);
     n += !gFlag && !zwFlag ? 3 : 0;
@@ -378,33 +411,37 @@ SheetScales ComputeSheetScales(const Protocol& protocol) {
              ? 2
              : 0;
     n += etLabel == "Extravertált" || etLabel == "Dilatatív extravertált" ? 4 : 0;
-    n += s.Count(kFbF) >= 2 ? 2 : 0;
+    n += s.Count(Sign("FbF")) >= 2 ? 2 : 0;
     n += mfLabel == "sivár" ? 3 : 0;
     n += (et.left < et.right && mf.left > mf.right) || (et.left > et.right && mf.left < mf.right) ? 3 : 0;
     n += itLabel == "ellensúly nélküli zw hangsúlyú" ? 2 : 0;
-    n += s.Count(345) >= 4 && s.Count(345) > s.Count(371) ? 2 : 0;
-    n += s.Count(kHdF) >= 2 ? 1 : 0;
-    n += s.Count(377) >= 2 ? 1 : 0;
-    n += s.AnyAnswerOnCardHolds(4, {260, 225}) ? 7 : 0;
+    n += s.Count(Sign("M")) >= 4 && s.Count(Sign("M")) > s.Count(Sign("Md")) ? 2 : 0;
+    n += s.Count(Sign("HdF")) >= 2 ? 1 : 0;
+    n += s.Count(Sign("Hegy")) >= 2 ? 1 : 0;
+    n += s.AnyAnswerOnCardHolds(4, {Sign("Versagen"), Sign("Sokk /Hd, szín/")}) ? 7 : 0;
     scales.sociopathy = p;
     scales.neurosis = n;
     scales.sociopathyNeurosisVerdict = SociopathyNeurosisVerdict(p, n);
 
     // F. Epileptoid and hysteroid conversion.
-    int h = If(bAll <= 1) + If(f1 < 70 && f2 < 70) + If(s.Present(kFbn)) + If(s.Count(215) >= 3) +
-            If(s.Count(293) <= 4) + If(s.CardsWith(220) >= 5) + If(s.AnyPresent({228, 158, 187})) +
-            If(s.AnyPresent({229, 168, 256})) + If(s.Count(400) >= 5 && s.Count(400) <= 10) +
-            If(s.AnyPresent({121, 129}));
+    int h = If(bAll <= 1) + If(f1 < 70 && f2 < 70) + If(s.Present(Sign("Fbn"))) +
+            If(s.Count(Sign("Perszeveráció")) >= 3) + If(s.Count(Sign("V-1")) <= 4) +
+            If(s.CardsWith(Sign("Részletezés")) >= 5) +
+            If(s.AnyPresent({Sign("Színleírás"), Sign("Hd-leírás"), Sign("Képleírás")})) +
+            If(s.AnyPresent({Sign("Szimmetria"), Sign("Hiány-reakció"), Sign("Ütközés")})) +
+            If(s.Count(Sign("G")) >= 5 && s.Count(Sign("G")) <= 10) +
+            If(s.AnyPresent({Sign("Agresszió"), Sign("Csonkítás")}));
     scales.epileptoidHysteroid = h;
     scales.epileptoidHysteroidVerdict = EpileptoidHysteroidVerdict(h);
 
     // G. Signs of suicide danger.
     int colourWithShading = s.AnswersHolding([](const Answer& a) {
-        return Signs::HoldsAnyLevel(a, kFFbPlus) && Signs::HoldsAnyLevel(a, kFFbParenPlus);
+        return Signs::HoldsAnyLevel(a, Sign("FFb +")) && Signs::HoldsAnyLevel(a, Sign("F(Fb) +"));
     });
-    scales.suicideBasic = If(s.Count(181) >= 2) + colourWithShading;
+    scales.suicideBasic = If(s.Count(Sign("Inadekvát kinesztézia")) >= 2) + colourWithShading;
     scales.suicideSupplementary =
-        If(s.AnyPresent({132, 133, 134})) + If(r <= 89) + If(f1 > f2) + If(s.Present(kFFbMinus));
+        If(s.AnyPresent({Sign("Deformálás"), Sign("Defekt Fb"), Sign("Defekt Hd")})) + If(r <= 89) +
+        If(f1 > f2) + If(s.Present(Sign("FFb -")));
 
     // H. Suicide prediction: no items are scored, so the score stays 0.
     scales.suicidePrediction = 0;
@@ -414,13 +451,15 @@ SheetScales ComputeSheetScales(const Protocol& protocol) {
     bool introverted = std::find(std::begin(kIntrovertedLabels), std::end(kIntrovertedLabels), etLabel) !=
                        std::end(kIntrovertedLabels);
     scales.schizoid = If(etLabel == "Introvertált") + If(introverted && s.Count(codes::kColourIndex) > 35) +
-                      If(s.AnyPresent({394, 113, 344})) + If(s.Present(350)) + If(s.Present(195)) +
-                      If(s.Present(144)) + If(s.Present(179)) + If(colourWithShading > 0);
+                      If(s.AnyPresent({Sign("Absztr."), Sign("Absztrakt szóhasználat"), Sign("absztr.B")})) +
+                      If(s.Present(Sign("Táj"))) + If(s.Present(Sign("Kettős B"))) +
+                      If(s.Present(Sign("Elfojtott B"))) + If(s.Present(Sign("Impresszió"))) +
+                      If(colourWithShading > 0);
 
     // J. The schizophrenia scale.
     int q = PresentPoints(s, kSchizophreniaSigns);
-    q += s.Count(215) >= 2 ? 3 : 0;
-    q += s.AnyAnswerOnCardHolds(3, {260, 225}) ? 1 : 0;
+    q += s.Count(Sign("Perszeveráció")) >= 2 ? 3 : 0;
+    q += s.AnyAnswerOnCardHolds(3, {Sign("Versagen"), Sign("Sokk /Hd, szín/")}) ? 1 : 0;
     q += e < 17 ? 2 : 0;
     q += f1 + f2 < 140 ? 3 : 0;
     q += et.left == 0 || et.right == 0 ? 2 : 0;
@@ -429,8 +468,8 @@ SheetScales ComputeSheetScales(const Protocol& protocol) {
     for (auto code : kSchizophreniaRelief) {
         q2 -= If(s.Present(code));
     }
-    q2 -= If(s.Count(229) >= 2);
-    q2 -= s.Count(kFFbPlus) >= 2 ? 2 : 0;
+    q2 -= If(s.Count(Sign("Szimmetria")) >= 2);
+    q2 -= s.Count(Sign("FFb +")) >= 2 ? 2 : 0;
     q2 += f1 + f2 >= 160 && f1 + f2 < 180 ? 2 : 0;
     q2 += f1 + f2 >= 180 && f1 + f2 <= 190 ? 3 : 0;
     int contentSum = ContentSum(protocol);

@@ -1,5 +1,6 @@
 #include "scoring/Apprehension.h"
 
+#include "model/SignNames.h"
 #include "scoring/AnswerCounts.h"
 #include "scoring/ApprehensionGrading.h"
 
@@ -99,17 +100,20 @@ int Count(const Protocol& protocol, SignCode code) {
 }
 
 // The tally of each combined element, in the order of the table.
-constexpr std::array<SignCode, 6> kCombinedCodes = {407, 406, 405, 404, 409, 408};
+constexpr std::array<SignCode, 6> kCombinedCodes = {Sign("DG konf."), Sign("DG komb."), Sign("Gzw"),
+                                                    Sign("G komb."),  Sign("DzwG"),     Sign("DG kont.")};
 
 } // namespace
 
 LocationSums ComputeLocationSums(const Protocol& protocol) {
     auto c = [&](SignCode code) { return Count(protocol, code); };
     LocationSums sums;
-    sums.g = (c(400) + c(404) + c(405) + c(406) + c(407) + c(408) + c(409)) % 256;
-    sums.d = (c(401) + c(406) + c(407) + c(408)) % 256;
-    sums.dd = (c(402) + c(411)) % 256;
-    sums.zw = (c(405) + c(409) + c(410) + c(411) + c(412)) % 256;
+    sums.g = (c(Sign("G")) + c(Sign("G komb.")) + c(Sign("Gzw")) + c(Sign("DG komb.")) + c(Sign("DG konf.")) +
+              c(Sign("DG kont.")) + c(Sign("DzwG"))) %
+             256;
+    sums.d = (c(Sign("D")) + c(Sign("DG komb.")) + c(Sign("DG konf.")) + c(Sign("DG kont."))) % 256;
+    sums.dd = (c(Sign("Dd")) + c(Sign("Ddzw"))) % 256;
+    sums.zw = (c(Sign("Gzw")) + c(Sign("DzwG")) + c(Sign("Dzw")) + c(Sign("Ddzw")) + c(Sign("zw"))) % 256;
     return sums;
 }
 
@@ -145,15 +149,15 @@ ApprehensionFigures BuildApprehensionFormula(const Protocol& protocol) {
     Append(figures.formula, "D", main.d);
     Append(figures.formula, "Dd", main.dd);
     Append(figures.formula, "zw", main.zw);
-    auto doGrade = GradeDo(answers, Count(protocol, 403));
+    auto doGrade = GradeDo(answers, Count(protocol, Sign("Do")));
     Append(figures.formula, "Do", doGrade);
     const auto combined = tables::CombinedElements();
     for (std::size_t i = 0; i < combined.size(); ++i) {
         auto grade = GradeFromRows(combined[i].rows, answers, Count(protocol, kCombinedCodes[i]));
         Append(figures.formula, combined[i].element, grade);
-        if (kCombinedCodes[i] == 404) {
+        if (kCombinedCodes[i] == Sign("G komb.")) {
             figures.gKombGrade = grade;
-        } else if (kCombinedCodes[i] == 407) {
+        } else if (kCombinedCodes[i] == Sign("DG konf.")) {
             figures.dgKonfGrade = grade;
         }
     }

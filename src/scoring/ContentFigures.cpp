@@ -1,5 +1,6 @@
 #include "scoring/ContentFigures.h"
 
+#include "model/SignNames.h"
 #include "model/SymbolCatalogue.h"
 #include "platform/NumberFormat.h"
 #include "platform/Rounding.h"
@@ -11,10 +12,9 @@
 namespace quelvarin {
 namespace {
 
-constexpr SignCode kM = 345, kT = 346, kObj = 348, kMParen = 358, kTd = 359, kMd = 371, kJarmu = 374;
-
 // Contents that have figures of their own and are not listed among the frequent ones.
-constexpr std::array<SignCode, 7> kNotFrequent = {kM, kT, kMParen, kTd, kMd, kObj, kJarmu};
+constexpr std::array<SignCode, 7> kNotFrequent = {Sign("M"),  Sign("T"),    Sign("(M)"),  Sign("Td"),
+                                                  Sign("Md"), Sign("Obj."), Sign("Jármű")};
 
 double PercentOfEffective(const Protocol& protocol, std::initializer_list<SignCode> signs) {
     int effective = EffectiveAnswerCount(protocol);
@@ -38,12 +38,12 @@ int ContentRangeCount(const Protocol& protocol) {
         if (protocol.counts[code] == 0) {
             continue;
         }
-        if (code == kM || code == kMParen || code == kMd) {
+        if (code == Sign("M") || code == Sign("(M)") || code == Sign("Md")) {
             if (human) {
                 continue;
             }
             human = true;
-        } else if (code == kT || code == kTd) {
+        } else if (code == Sign("T") || code == Sign("Td")) {
             if (animal) {
                 continue;
             }
@@ -63,13 +63,13 @@ int ContentSum(const Protocol& protocol) {
 }
 
 double HumanPercent(const Protocol& protocol) {
-    return PercentOfEffective(protocol, {kM, kMParen, kMd});
+    return PercentOfEffective(protocol, {Sign("M"), Sign("(M)"), Sign("Md")});
 }
 double AnimalPercent(const Protocol& protocol) {
-    return PercentOfEffective(protocol, {kT, kTd});
+    return PercentOfEffective(protocol, {Sign("T"), Sign("Td")});
 }
 double ObjectPercent(const Protocol& protocol) {
-    return PercentOfEffective(protocol, {kObj, kJarmu});
+    return PercentOfEffective(protocol, {Sign("Obj."), Sign("Jármű")});
 }
 
 std::array<std::string, 5> FrequentContents(const Protocol& protocol) {

@@ -1,5 +1,6 @@
 #include "scoring/Typologies.h"
 
+#include "model/SignNames.h"
 #include "platform/Rounding.h"
 #include "scoring/Apprehension.h"
 #include "scoring/CountRanges.h"
@@ -40,9 +41,6 @@ int LevelSum(const Protocol& protocol, int level) {
 
 enum Stem { F, B, BSec, BKlein, BF, b, FFb, FHd, FFbParen, aFFb, nFFb };
 
-constexpr SignCode kFbF = 334, kFb = 335, kHdF = 337, kHd = 338, kNFbF = 339, kNFb = 340, kAFbF = 341,
-                   kAFb = 342;
-
 std::string_view FirstRuleThatHolds(std::span<const tables::Rule> rules, double left, double right) {
     for (const auto& rule : rules) {
         double a = rule.mirrored ? right : left;
@@ -70,7 +68,8 @@ const std::vector<CountRangeCell<5>>& InnerTensionCells() {
 } // namespace
 
 double FormPlusPercent1(const Protocol& protocol) {
-    double plus = protocol.counts[301], half = protocol.counts[312], minus = protocol.counts[323];
+    double plus = protocol.counts[Sign("F +")], half = protocol.counts[Sign("F +/-")],
+           minus = protocol.counts[Sign("F -")];
     double all = plus + half + minus;
     return all == 0 ? 0 : (plus + half / 2) * 100 / all;
 }
@@ -91,14 +90,17 @@ std::string_view IntellectRating(double formPlusPercent1) {
 }
 
 TypologyPair ExperienceType(const Protocol& protocol) {
-    return {AllLevels(protocol, B) + AllLevels(protocol, BSec) * 0.5,
-            protocol.counts[kFb] * 1.5 + protocol.counts[kFbF] + AllLevels(protocol, FFb) * 0.5};
+    double movement = AllLevels(protocol, B) + AllLevels(protocol, BSec) * 0.5;
+    double colour =
+        protocol.counts[Sign("Fb")] * 1.5 + protocol.counts[Sign("FbF")] + AllLevels(protocol, FFb) * 0.5;
+    return {movement, colour};
 }
 
 TypologyPair SecondaryFormula(const Protocol& protocol) {
     double kinaesthetic = AllLevels(protocol, BKlein) + AllLevels(protocol, BF) + AllLevels(protocol, b) +
                           Sum(protocol, {codes::kAsszocB, codes::kAbsztrB});
-    double sensory = Sum(protocol, {kHd, kAFb, kNFb}) * 1.5 + Sum(protocol, {kHdF, kAFbF, kNFbF}) +
+    double sensory = Sum(protocol, {Sign("Hd"), Sign("aFb"), Sign("nFb")}) * 1.5 +
+                     Sum(protocol, {Sign("HdF"), Sign("aFbF"), Sign("nFbF")}) +
                      (AllLevels(protocol, FHd) + AllLevels(protocol, aFFb) + AllLevels(protocol, nFFb) +
                       AllLevels(protocol, FFbParen)) *
                          0.5;
@@ -106,8 +108,10 @@ TypologyPair SecondaryFormula(const Protocol& protocol) {
 }
 
 TypologyPair InnerTension(const Protocol& protocol) {
-    return {static_cast<double>(ComputeLocationSums(protocol).zw),
-            protocol.counts[kHd] * 1.5 + protocol.counts[kHdF] + AllLevels(protocol, FHd) * 0.5};
+    auto zw = static_cast<double>(ComputeLocationSums(protocol).zw);
+    double shading =
+        protocol.counts[Sign("Hd")] * 1.5 + protocol.counts[Sign("HdF")] + AllLevels(protocol, FHd) * 0.5;
+    return {zw, shading};
 }
 
 std::string_view ClassifyExperienceType(double movement, double colour) {

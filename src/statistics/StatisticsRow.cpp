@@ -1,6 +1,7 @@
 #include "statistics/StatisticsRow.h"
 
 #include "indices/neiger.h"
+#include "model/SignNames.h"
 #include "model/SymbolCatalogue.h"
 #include "scoring/AnswerCounts.h"
 #include "scoring/Apprehension.h"
@@ -120,7 +121,7 @@ std::string StatisticsRow(const Protocol& protocol) {
     row.Add(sums.d);
     row.Add(sums.dd);
     row.Add(sums.zw);
-    row.Add(protocol.counts[301] + protocol.counts[312] + protocol.counts[323]);
+    row.Add(protocol.counts[Sign("F +")] + protocol.counts[Sign("F +/-")] + protocol.counts[Sign("F -")]);
     auto typologies = ComputeTypologies(protocol);
     row.Add(text::Percent(typologies.formPlusPercent1));
     row.Add(text::Percent(typologies.formPlusPercent2));
@@ -177,15 +178,17 @@ std::string SummaryRow(const Protocol& protocol) {
     row.Add(sums.d);
     row.Add(sums.dd);
     row.Add(sums.zw);
-    row.Add(counts[403]);
-    row.Add(counts[407]);
+    row.Add(counts[Sign("Do")]);
+    row.Add(counts[Sign("DG konf.")]);
     row.Add(ColourIndex(protocol));
     for (int stem = 0; stem < 11; ++stem) {
         for (int level = 0; level < 3; ++level) {
-            row.Add(counts[static_cast<SignCode>(301 + stem + 11 * level)]);
+            row.Add(counts[static_cast<SignCode>(codes::kFirstDeterminant + stem + 11 * level)]);
         }
     }
-    for (SignCode code : std::array<SignCode, 11>{334, 337, 339, 341, 343, 335, 338, 340, 342, 344, 336}) {
+    for (SignCode code : std::array<SignCode, 11>{Sign("FbF"), Sign("HdF"), Sign("nFbF"), Sign("aFbF"),
+                                                  Sign("asszoc.B"), Sign("Fb"), Sign("Hd"), Sign("nFb"),
+                                                  Sign("aFb"), Sign("absztr.B"), Sign("Fbn")}) {
         row.Add(counts[code]);
     }
     return row.Take();
