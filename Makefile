@@ -9,7 +9,8 @@ FUZZ_SECONDS       ?= 300
 CLI    = $(BUILD)/src/quelvarin-cli
 SAMPLE = data/quelva/archivum/minta.qvl
 
-.PHONY: run test deps build asan fuzz-build fuzz-smoke fuzz bench sample golden clean
+.PHONY: run test deps build asan fuzz-build fuzz-smoke fuzz bench sample golden clean \
+        install-data sign-help topic-help card-glyphs program-pictures word-template voices
 
 run: deps build
 	$(CLI) --root data/quelva figures $(SAMPLE)
@@ -52,6 +53,28 @@ golden: build
 	$(CLI) --root data/quelva interpret $(SAMPLE) -o tests/golden/minta.Szov_Ert.txt
 	$(CLI) --root data/quelva sheet $(SAMPLE) -o tests/golden/minta.aktualis.html
 	$(CLI) --root data/quelva page $(SAMPLE) -o tests/golden/minta.akt_jkv.html
+
+# Regenerates the installation data of the windows in data/quelva/ from their scripts; each
+# script gives the same bytes on every run, so review the diff before committing.
+install-data: sign-help topic-help card-glyphs program-pictures word-template voices
+
+sign-help:
+	scripts/build-help-files.py
+
+topic-help:
+	scripts/build-topic-help.py
+
+card-glyphs:
+	scripts/make-card-glyphs.py
+
+program-pictures:
+	scripts/make-program-pictures.py
+
+word-template:
+	scripts/make-word-template.py
+
+voices: deps
+	scripts/make-voices.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
