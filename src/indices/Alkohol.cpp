@@ -105,7 +105,7 @@ void Checklist::Open(int effectiveAnswers) {
 }
 
 void Checklist::SetTick(int item, bool ticked) {
-    if (item < 1 || item > static_cast<int>(kItemCount)) {
+    if (!IsItem(item)) {
         return;
     }
     m_ticks[static_cast<std::size_t>(item - 1)] = ticked;

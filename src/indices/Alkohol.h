@@ -47,7 +47,8 @@ public:
     // A tick changed: the count of ticked items and the verdict follow.
     void SetTick(int item, bool ticked);
 
-    bool Ticked(int item) const { return m_ticks[static_cast<std::size_t>(item - 1)]; }
+    // Item 1..13; any other number is not ticked.
+    bool Ticked(int item) const { return IsItem(item) && m_ticks[static_cast<std::size_t>(item - 1)]; }
     int TickedCount() const;
     int EffectiveAnswers() const { return m_effectiveAnswers; }
     int Required() const { return RequiredSigns(m_effectiveAnswers); }
@@ -58,6 +59,8 @@ public:
     const Verdict& CurrentVerdict() const { return m_verdict; }
 
 private:
+    static bool IsItem(int item) { return item >= 1 && item <= static_cast<int>(kItemCount); }
+
     std::array<bool, kItemCount> m_ticks{};
     bool m_shortProtocolTicked = false;
     int m_effectiveAnswers = 0;

@@ -80,7 +80,7 @@ const std::vector<TypeBlock>& TypeBlocks() {
     static const std::vector<TypeBlock> blocks = {
         {"Koartált",
          "Koartált ÉT",
-         {{" Beszűkült érdeklődés, beszűkült személy. önismereti igénye nincs,"},
+         {{"Beszűkült érdeklődés, beszűkült személy. önismereti igénye nincs,"},
           {" belső élményeit nem dolgozza fel, a külvilág ingereire is alig reagál."},
           {" Sem mozgásos, sem színes válasz nem jelenik meg: az érzelmi és a"},
           {" fantáziaélet elszegényedett, a viselkedést a forma és a szokás vezérli."},

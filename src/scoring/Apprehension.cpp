@@ -44,8 +44,10 @@ const ParsedBand* BandOf(int answers) {
     return &bands.back(); // more answers than a protocol holds: the last band
 }
 
-// A count above the highest range of a cell takes that range's grade (only G with six or
-// seven answers has a closed top: eight G answers there are still emphasised, not absent).
+// A count above the highest range of a cell takes that range's grade. Two cells have a closed
+// top, G with six or seven answers ("7 / -") and G with eight ("8"): combined locations count
+// in several sums, so the G sum can pass them, and such a G is emphasised or strongly
+// emphasised, not absent from the formula.
 Grade GradeIn(const CountRangeCell<4>& cell, int count) {
     auto column = ColumnOfCount(cell, count, true);
     return column ? static_cast<Grade>(*column + 1) : Grade::None;

@@ -1,69 +1,90 @@
 #include "workstation/PsychogramView.h"
 
-#include "model/SymbolCatalogue.h"
+#include "model/SignNames.h"
 #include "model/VulgarCatalogue.h"
 #include "platform/NumberFormat.h"
 #include "scoring/AnswerCounts.h"
 #include "scoring/PsychogramText.h"
-
-#include <vector>
 
 namespace quelvarin {
 namespace text = psychogram_text;
 
 namespace {
 
-// The boxes each figure is computed from, by display name, as a clinician reads them.
-struct FigureSources {
-    Figure figure;
-    std::vector<std::string_view> boxes;
+// The boxes each figure is computed from, as a clinician reads them.
+constexpr SignCode kGSources[] = {Sign("G"),        Sign("G komb."),  Sign("Gzw"), Sign("DG komb."),
+                                  Sign("DG konf."), Sign("DG kont."), Sign("DzwG")};
+constexpr SignCode kDSources[] = {Sign("D"), Sign("DG komb."), Sign("DG konf."), Sign("DG kont.")};
+constexpr SignCode kDdSources[] = {Sign("Dd"), Sign("Ddzw")};
+constexpr SignCode kZwSources[] = {Sign("Dzw"), Sign("Ddzw"), Sign("Gzw"), Sign("DzwG"), Sign("zw")};
+constexpr SignCode kFormPlus1Sources[] = {Sign("F +"), Sign("F +/-"), Sign("F -")};
+// clang-format off
+constexpr SignCode kExperienceTypeSources[] = {
+    Sign("B +"),   Sign("B +/-"),   Sign("B -"),
+    Sign("B sec +"), Sign("B sec +/-"), Sign("B sec -"),
+    Sign("FFb +"), Sign("FFb +/-"), Sign("FFb -"),
+    Sign("FbF"),   Sign("Fb"),
 };
+constexpr SignCode kSecondaryFormulaSources[] = {
+    Sign("B klein +"), Sign("B klein +/-"), Sign("B klein -"),
+    Sign("BF +"),      Sign("BF +/-"),      Sign("BF -"),
+    Sign("b +"),       Sign("b +/-"),       Sign("b -"),
+    Sign("FHd +"),     Sign("FHd +/-"),     Sign("FHd -"),
+    Sign("F(Fb) +"),   Sign("F(Fb) +/-"),   Sign("F(Fb) -"),
+    Sign("aFFb +"),    Sign("aFFb +/-"),    Sign("aFFb -"),
+    Sign("nFFb +"),    Sign("nFFb +/-"),    Sign("nFFb -"),
+    Sign("HdF"), Sign("Hd"), Sign("nFbF"), Sign("nFb"), Sign("aFbF"), Sign("aFb"),
+    Sign("asszoc.B"), Sign("absztr.B"),
+};
+constexpr SignCode kInnerTensionSources[] = {
+    Sign("FHd +"), Sign("FHd +/-"), Sign("FHd -"),
+    Sign("HdF"),   Sign("Hd"),
+};
+// clang-format on
+constexpr SignCode kHumanSources[] = {Sign("M"), Sign("(M)"), Sign("Md")};
+constexpr SignCode kAnimalSources[] = {Sign("T"), Sign("Td")};
+constexpr SignCode kObjectSources[] = {Sign("Obj."), Sign("Jármű")};
 
-const std::vector<FigureSources>& SourceNames() {
-    static const std::vector<FigureSources> table = {
-        {Figure::GSum, {"G", "G komb.", "Gzw", "DG komb.", "DG konf.", "DG kont.", "DzwG"}},
-        {Figure::DSum, {"D", "DG komb.", "DG konf.", "DG kont."}},
-        {Figure::DdSum, {"Dd", "Ddzw"}},
-        {Figure::ZwSum, {"Dzw", "Ddzw", "Gzw", "DzwG", "zw"}},
-        {Figure::FormPlusPercent1, {"F +", "F +/-", "F -"}},
-        {Figure::ExperienceType,
-         {"B +", "B +/-", "B -", "B sec +", "B sec +/-", "B sec -", "FFb +", "FFb +/-", "FFb -", "FbF",
-          "Fb"}},
-        {Figure::SecondaryFormula,
-         {"B klein +", "B klein +/-", "B klein -", "BF +",     "BF +/-",  "BF -",      "b +",     "b +/-",
-          "b -",       "FHd +",       "FHd +/-",   "FHd -",    "F(Fb) +", "F(Fb) +/-", "F(Fb) -", "aFFb +",
-          "aFFb +/-",  "aFFb -",      "nFFb +",    "nFFb +/-", "nFFb -",  "HdF",       "Hd",      "nFbF",
-          "nFb",       "aFbF",        "aFb",       "asszoc.B", "absztr.B"}},
-        {Figure::InnerTension, {"FHd +", "FHd +/-", "FHd -", "HdF", "Hd"}},
-        {Figure::HumanPercent, {"M", "(M)", "Md"}},
-        {Figure::AnimalPercent, {"T", "Td"}},
-        {Figure::ObjectPercent, {"Obj.", "Jármű"}},
-    };
-    return table;
-}
-
-// The codes of the table; "F+%2:" is computed from every determinant with a form level.
-const std::array<std::vector<SignCode>, kFigureCount>& SourceCodes() {
-    static const auto codes = [] {
-        std::array<std::vector<SignCode>, kFigureCount> built;
-        for (const auto& row : SourceNames()) {
-            for (auto name : row.boxes) {
-                built[static_cast<std::size_t>(row.figure)].push_back(CodeOfName(name));
-            }
-        }
-        auto& formLevels = built[static_cast<std::size_t>(Figure::FormPlusPercent2)];
-        for (SignCode code = codes::kFirstDeterminant; code <= codes::kLastFormLevelDeterminant; ++code) {
-            formLevels.push_back(code);
-        }
-        return built;
-    }();
-    return codes;
-}
+// "F+%2:" is computed from every determinant with a form level, 301..333.
+constexpr auto kFormPlus2Sources = [] {
+    std::array<SignCode, codes::kLastFormLevelDeterminant - codes::kFirstDeterminant + 1> all{};
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        all[i] = static_cast<SignCode>(codes::kFirstDeterminant + i);
+    }
+    return all;
+}();
 
 } // namespace
 
 std::span<const SignCode> SourceBoxesOf(Figure figure) {
-    return SourceCodes()[static_cast<std::size_t>(figure)];
+    switch (figure) {
+    case Figure::GSum:
+        return kGSources;
+    case Figure::DSum:
+        return kDSources;
+    case Figure::DdSum:
+        return kDdSources;
+    case Figure::ZwSum:
+        return kZwSources;
+    case Figure::FormPlusPercent1:
+        return kFormPlus1Sources;
+    case Figure::FormPlusPercent2:
+        return kFormPlus2Sources;
+    case Figure::ExperienceType:
+        return kExperienceTypeSources;
+    case Figure::SecondaryFormula:
+        return kSecondaryFormulaSources;
+    case Figure::InnerTension:
+        return kInnerTensionSources;
+    case Figure::HumanPercent:
+        return kHumanSources;
+    case Figure::AnimalPercent:
+        return kAnimalSources;
+    case Figure::ObjectPercent:
+        return kObjectSources;
+    default:
+        return {};
+    }
 }
 
 std::string SignBoxHint(const Protocol& protocol, SignCode code) {

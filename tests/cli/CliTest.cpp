@@ -144,9 +144,10 @@ TEST_F(Cli, ResaveKeepsTheBytesAndTheTexts) {
 
 TEST_F(Cli, NeverTouchesTheRoot) {
     test::WriteBytes(dir / "be.qvl", Scored());
-    Invoke({"figures", (dir / "be.qvl").string()});
-    Invoke({"resave", (dir / "be.qvl").string(), (dir / "ki.qvl").string()});
-    Invoke({"new", (dir / "uj.qvl").string()});
+    EXPECT_EQ(Invoke({"figures", (dir / "be.qvl").string()}).status, 0);
+    EXPECT_EQ(Invoke({"resave", (dir / "be.qvl").string(), (dir / "ki.qvl").string()}).status, 0);
+    EXPECT_EQ(Invoke({"new", (dir / "uj.qvl").string()}).status, 0);
+    EXPECT_EQ(Invoke({"sheet", (dir / "be.qvl").string()}).status, 0);
     EXPECT_FALSE(fs::exists(root));
 }
 
@@ -204,6 +205,8 @@ TEST_F(Cli, PagesAndGlossaryOfAProtocolFile) {
         ASSERT_EQ(run.status, 0) << command << run.err;
         EXPECT_EQ(run.out.substr(run.out.size() - 2), "\r\n") << command;
         auto toFile = Invoke({command, (dir / "jo.qvl").string(), "-o", (dir / "ki").string()});
+        EXPECT_EQ(toFile.status, 0) << command << toFile.err;
+        EXPECT_EQ(toFile.out, "") << command;
         EXPECT_EQ(test::ReadBytes(dir / "ki"), run.out) << command;
     }
     auto page = Invoke({"page", (dir / "jo.qvl").string()});
@@ -257,7 +260,52 @@ TEST_F(Cli, SummaryOfAFolderInNameOrder) {
     EXPECT_EQ(lines[0].substr(0, 4), "Nev\t");
     EXPECT_EQ(lines[1].rfind("Első Alany\t", 0), 0u);
     auto toFile = Invoke({"summary", archive.string(), "-o", (dir / "sum.txt").string()});
+    EXPECT_EQ(toFile.status, 0) << toFile.err;
     EXPECT_EQ(test::ReadBytes(dir / "sum.txt"), run.out);
+}
+
+TEST_F(Cli, SummaryOfAFolderThatIsNotThereIsAnError) {
+    test::WriteBytes(dir / "fajl.qvl", Scored());
+    for (auto folder : {dir / "nincs", dir / "fajl.qvl"}) {
+        auto run = Invoke({"summary", folder.string(), "-o", (dir / "sum.txt").string()});
+        EXPECT_EQ(run.status, 2) << folder;
+        EXPECT_EQ(run.err, folder.string() + ": nincs ilyen mappa, vagy nem olvasható.\n");
+        EXPECT_FALSE(fs::exists(dir / "sum.txt"));
+    }
+}
+
+TEST_F(Cli, HelpAndVersionOnStandardOutput) {
+    for (const char* flag : {"--help", "-h"}) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCli({flag}, out, err), 0) << flag;
+        EXPECT_EQ(out.str().rfind("Használat: quelvarin-cli", 0), 0u) << flag;
+        EXPECT_NE(out.str().find("  summary MAPPA"), std::string::npos) << flag;
+        EXPECT_EQ(err.str(), "") << flag;
+    }
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCli({"--version"}, out, err), 0);
+    EXPECT_EQ(out.str(), "quelvarin-cli " QUELVARIN_VERSION "\n");
+    EXPECT_EQ(err.str(), "");
+}
+
+// The workstation's recovery copy of an unsaved protocol is a protocol file like any other.
+TEST_F(Cli, CheckAcceptsARecoveryCopy) {
+    RecordingNotifier notifier;
+    FileAnswerTextStore texts{InstallPaths(root)};
+    SilentSoundPlayer sound;
+    FixedClock clock("2026.12.10.");
+    Workstation station({InstallPaths(root), notifier, texts, sound, clock},
+                        ProtocolFilesDesk::Recovery::Kept);
+    station.scoring.SelectAnswer(1);
+    station.scoring.ChooseCard(4);
+    station.scoring.ClickSignBox(400);
+    ASSERT_TRUE(station.files.WriteRecoveryCopy());
+    auto copy = root / "aktualis" / "mentetlen.qvl";
+    auto run = Invoke({"check", copy.string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "ok\n");
+    auto figures = Invoke({"figures", copy.string()});
+    EXPECT_NE(figures.out.find("\"answers\": 1,"), std::string::npos) << figures.out;
 }
 
 TEST(JsonWriter, EscapesStrings) {

@@ -42,6 +42,11 @@ TEST(Alkohol, TheVerdictFollowsTickChangesOnly) {
     EXPECT_EQ(list.CurrentVerdict().text, alkohol::kNotAssumed) << "31 answers need 4 signs";
     list.SetTick(14, true); // no such item
     EXPECT_EQ(list.TickedCount(), 3);
+    EXPECT_TRUE(list.Ticked(1));
+    EXPECT_TRUE(list.Ticked(13));
+    for (int item : {0, 14, -1}) {
+        EXPECT_FALSE(list.Ticked(item)) << item << " is no item and reads nothing outside the list";
+    }
 }
 
 TEST(Alkohol, EachItemShowsTheBlockOfItsFamily) {

@@ -316,7 +316,10 @@ TEST(Colour, HdBlockHasItsLowerRuleAbove) {
 TEST(ExperienceType, CoarctatedWithBarrenFormulaAndNoForms) {
     auto lines = Interpret(WithAnswers(Repeated(5, 401)));
     auto at = Find(lines, "Koartált ÉT");
-    ASSERT_LT(at, lines.size());
+    ASSERT_LT(at + 2, lines.size());
+    EXPECT_EQ(lines[at + 1], "");
+    EXPECT_EQ(lines[at + 2], "Beszűkült érdeklődés, beszűkült személy. önismereti igénye nincs,")
+        << "the body's first line begins without a blank";
     EXPECT_TRUE(Has(lines, "Koartált ÉT + sivár MF + sivár IT"));
     EXPECT_FALSE(Has(lines, "Koartált ÉT + magas F%"));
     EXPECT_EQ(From(lines, "Koartált ÉT + alacsony F%", 4),

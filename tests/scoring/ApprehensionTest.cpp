@@ -59,6 +59,7 @@ TEST(Apprehension, MainGradesAtTheEdges) {
         {6, OfDd, 1, Grade::Normal}, // Dd is never under-represented there
         {6, OfZw, 3, Grade::StronglyEmphasised},
         {8, OfG, 8, Grade::StronglyEmphasised},
+        {8, OfG, 9, Grade::StronglyEmphasised}, // the cell's top "8" holds more G as well
         {8, OfDd, 3, Grade::Emphasised},
         {9, OfG, 10, Grade::StronglyEmphasised},
         {11, OfG, 9, Grade::Emphasised},

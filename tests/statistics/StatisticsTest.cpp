@@ -254,7 +254,12 @@ TEST_F(Batches, TheWorkstationInstallsTheLastProtocol) {
         << "the target must exist";
     ASSERT_TRUE(ws->statistics.AttachToStatistics(target)) << "the attach dialog creates a new file";
     EXPECT_FALSE(ws->statistics.AttachToStatistics(target)) << "the same code twice is refused";
-    ws->statistics.AttachBatch(target, {a, b});
+    std::vector<std::pair<std::size_t, std::size_t>> progress;
+    ws->statistics.AttachBatch(target, {a, b}, [&progress](std::size_t done, std::size_t total) {
+        progress.emplace_back(done, total);
+    });
+    EXPECT_EQ(progress, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 2}, {1, 2}, {2, 2}}))
+        << "the caller hears of every file";
     EXPECT_EQ(ws->session.CurrentProtocol().personal.code, "masodik");
     EXPECT_EQ(SplitLines(test::ReadBytes(target)).size(), 4u);
 
