@@ -106,7 +106,7 @@ std::string BuildSampleProtocol() {
         ++number;
         Require(scoring.SelectAnswer(number), "answer without a card");
         Require(scoring.ChooseCard(answer.card), "card");
-        Require(scoring.StoreAnswerText(answer.text), "text");
+        Require(scoring.StoreAnswerText(number, answer.text), "text");
         if (auto& done = timed[static_cast<std::size_t>(answer.card - 1)]; !done) {
             const auto* t = times[answer.card - 1];
             Require(scoring.SetCardTime(TimeBox::ReactionMinutes, t[0]) &&

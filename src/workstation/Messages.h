@@ -29,6 +29,10 @@ inline std::string CannotRead(std::string_view path) {
 inline std::string CannotWrite(std::string_view path) {
     return "A(z) „" + std::string(path) + "” állomány nem írható!!! A korábbi tartalma változatlan maradt.";
 }
+// An edited help text not yet stored, before another sign's help replaces it.
+inline std::string AskStoreEditedHelp(std::string_view sign) {
+    return "A(z) „" + std::string(sign) + "” jel súgóját módosította, de még nem mentette. Elmenti most?";
+}
 // A protocol file rejected at a line other than the first.
 inline std::string BadProtocolFile(std::string_view path, int line, std::string_view reason) {
     return "A(z) „" + std::string(path) + "” jegyzőkönyv hibás, nem töltöttük be. " + std::to_string(line) +

@@ -320,21 +320,19 @@ bool ScoringDesk::WriteStopwatchTime(bool reaction, int runningSeconds) {
 
 // --- Answer texts -------------------------------------------------------------------------
 
-bool ScoringDesk::StoreAnswerText(const AnswerText& text) {
-    auto current = m_session.CurrentAnswer();
-    if (!current) {
+bool ScoringDesk::StoreAnswerText(int answer, const AnswerText& text) {
+    if (!IsAnswerNumber(answer)) {
         return false;
     }
-    if (m_session.AnswerTextOf(*current) == text) {
+    if (m_session.AnswerTextOf(answer) == text) {
         return true;
     }
     auto& texts = m_session.Texts();
-    if (!texts.Write(*current, text)) {
-        m_session.Notify().Message(messages::CannotWrite(texts.Where(*current)));
+    if (!texts.Write(answer, text)) {
+        m_session.Notify().Message(messages::CannotWrite(texts.Where(answer)));
         return false;
     }
     m_session.Changed();
-    int answer = *current;
     m_session.Tell([answer](SessionObserver& o) { o.AnswerTextChanged(answer); });
     return true;
 }

@@ -87,9 +87,10 @@ public:
 
     // --- Answer texts -----------------------------------------------------------------------
     AnswerText AnswerTextOf(int answer) const { return m_session.AnswerTextOf(answer); }
-    // The answer-text window stores the selected answer's text. False (nothing written) when
-    // no answer is selected or the file cannot be written (the examiner is told).
-    bool StoreAnswerText(const AnswerText& text);
+    // The answer-text window stores the text of the answer it shows (the one selected when it
+    // was loaded: the window writes it when the selection moves on). False (nothing written) for
+    // no answer, or when the file cannot be written (the examiner is told).
+    bool StoreAnswerText(int answer, const AnswerText& text);
 
 private:
     EntryResult Ignored();

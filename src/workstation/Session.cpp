@@ -1,7 +1,9 @@
 #include "workstation/Session.h"
 
 #include "indices/neiger.h"
+#include "model/SymbolCatalogue.h"
 #include "scoring/AnswerCounts.h"
+#include "workstation/Messages.h"
 
 #include <algorithm>
 
@@ -170,6 +172,7 @@ HelpTexts Session::HelpTextsOf(SignCode code) const {
 }
 
 void Session::ShowHelp(SignCode code) {
+    ResolveHelpEdits();
     m_lastHelpCode = code;
     auto texts = HelpTextsOf(code);
     Tell([&texts](SessionObserver& o) { o.HelpTextsShown(texts); });
@@ -184,8 +187,40 @@ std::optional<HelpTexts> Session::HoverHelp(SignCode code) {
 }
 
 void Session::ClearHelp() {
+    ResolveHelpEdits();
     m_lastHelpCode = kNoHelpCode;
     Tell([](SessionObserver& o) { o.HelpTextsCleared(); });
+}
+
+void Session::EditHelp(HelpFile file, std::vector<std::string> lines) {
+    m_helpEdits[static_cast<std::size_t>(file)] = std::move(lines);
+}
+
+bool Session::StoreHelp(HelpFile file, const std::vector<std::string>& lines) {
+    auto& help = file == HelpFile::Scoring ? m_help.scoring : m_help.interpretation;
+    if (m_lastHelpCode >= HelpTextFile::kLineCount) {
+        m_notifier.Message(messages::kNoHelpSignChosen);
+        return false;
+    }
+    if (!help.Store(m_lastHelpCode, lines)) {
+        m_notifier.Message(messages::CannotWrite(help.Path().string()));
+        return false;
+    }
+    m_helpEdits[static_cast<std::size_t>(file)].reset();
+    return true;
+}
+
+void Session::ResolveHelpEdits() {
+    bool edited = m_helpEdits[0] || m_helpEdits[1];
+    if (edited && m_lastHelpCode < HelpTextFile::kLineCount &&
+        m_notifier.Ask(messages::AskStoreEditedHelp(NameOfCode(m_lastHelpCode)))) {
+        for (auto file : {HelpFile::Scoring, HelpFile::Interpretation}) {
+            if (auto& lines = m_helpEdits[static_cast<std::size_t>(file)]) {
+                StoreHelp(file, *lines);
+            }
+        }
+    }
+    m_helpEdits = {};
 }
 
 const szenzipara::Standing& Session::ComputeSensitivityParanoia() {

@@ -28,6 +28,9 @@ enum class SoundLanguage { None, Magyar, Angol };
 // The folder of hangok/ for a language: "magyar", "angol"; "" for none.
 std::string_view SoundFolder(SoundLanguage language);
 
+// The two sign help files: the scoring help (jelol.dbf) and the interpretation help (ert.dbf).
+enum class HelpFile { Scoring, Interpretation };
+
 // Whether selecting an answer without a card asks for its card.
 enum class CardChoice { Offer, HeldBack };
 
@@ -114,7 +117,6 @@ private:
     AnswerTextStore& Texts() { return m_texts; }
     SoundPlayer& Sound() { return m_sound; }
     const Clock& Time() const { return m_clock; }
-    SignHelpTexts& EditableHelpFiles() { return m_help; }
     Protocol& EditProtocol() { return m_protocol; }
 
     // After every change to the protocol: the modified flag goes on, the protocol counts as
@@ -141,12 +143,18 @@ private:
 
     void SetHelpEditMode(bool on);
     void SetSoundLanguage(SoundLanguage language);
+    // Shows a sign's help texts; an edit of the texts shown until now that was not stored is
+    // stored first if the examiner wants it.
     void ShowHelp(SignCode code);
     // The mouse over a sign: its texts are shown when it is another sign than the one shown
     // last, never in HelpEditMode (where clicks choose the sign).
     std::optional<HelpTexts> HoverHelp(SignCode code);
     void ClearHelp();
     HelpTexts HelpTextsOf(SignCode code) const;
+    // The help windows' texts as edited and not yet stored.
+    void EditHelp(HelpFile file, std::vector<std::string> lines);
+    bool StoreHelp(HelpFile file, const std::vector<std::string>& lines);
+    void ResolveHelpEdits();
 
     const szenzipara::Standing& ComputeSensitivityParanoia();
 
@@ -180,6 +188,7 @@ private:
     RefreshSteps m_lastRefresh;
     PsychogramFigures m_figures;
     SignHelpTexts m_help;
+    std::array<std::optional<std::vector<std::string>>, 2> m_helpEdits;
     szenzipara::Standing m_sensitivityParanoia;
 };
 

@@ -1,6 +1,5 @@
 #include "workstation/SignHelpDesk.h"
 
-#include "workstation/Messages.h"
 #include "workstation/PsychogramView.h"
 
 namespace quelvarin {
@@ -27,27 +26,6 @@ std::optional<HelpTexts> SignHelpDesk::ClickColumnEntry(SignColumn column, std::
     }
     m_session.ShowHelp(code);
     return m_session.HelpTextsOf(code);
-}
-
-bool SignHelpDesk::StoreScoringHelp(const std::vector<std::string>& lines) {
-    return StoreHelp(m_session.EditableHelpFiles().scoring, lines);
-}
-
-bool SignHelpDesk::StoreInterpretationHelp(const std::vector<std::string>& lines) {
-    return StoreHelp(m_session.EditableHelpFiles().interpretation, lines);
-}
-
-bool SignHelpDesk::StoreHelp(HelpTextFile& file, const std::vector<std::string>& lines) {
-    auto code = m_session.LastHelpCode();
-    if (code >= HelpTextFile::kLineCount) {
-        m_session.Notify().Message(messages::kNoHelpSignChosen);
-        return false;
-    }
-    if (!file.Store(code, lines)) {
-        m_session.Notify().Message(messages::CannotWrite(file.Path().string()));
-        return false;
-    }
-    return true;
 }
 
 } // namespace quelvarin

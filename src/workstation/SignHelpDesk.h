@@ -31,12 +31,22 @@ public:
     void ForgetShownHelp() { m_session.ClearHelp(); }
     HelpTexts HelpTextsOf(SignCode code) const { return m_session.HelpTextsOf(code); }
     // "&mentés" of the help windows: stores the lines as the help of the code shown last.
-    bool StoreScoringHelp(const std::vector<std::string>& lines);
-    bool StoreInterpretationHelp(const std::vector<std::string>& lines);
+    bool StoreScoringHelp(const std::vector<std::string>& lines) {
+        return StoreHelp(HelpFile::Scoring, lines);
+    }
+    bool StoreInterpretationHelp(const std::vector<std::string>& lines) {
+        return StoreHelp(HelpFile::Interpretation, lines);
+    }
+    bool StoreHelp(HelpFile file, const std::vector<std::string>& lines) {
+        return m_session.StoreHelp(file, lines);
+    }
+    // The text of a help window as the examiner edits it. Before another sign's help is shown
+    // (or the windows are emptied) an edit not yet stored is stored if the examiner says so.
+    void EditHelp(HelpFile file, std::vector<std::string> lines) {
+        m_session.EditHelp(file, std::move(lines));
+    }
 
 private:
-    bool StoreHelp(HelpTextFile& file, const std::vector<std::string>& lines);
-
     Session& m_session;
 };
 

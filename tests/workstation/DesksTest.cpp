@@ -73,12 +73,13 @@ TEST(PersonalData, FieldsAreStoredOnOneLineAndMarkTheProtocolModified) {
     EXPECT_TRUE(ws->session.Modified());
 }
 
-TEST(AnswerTexts, StoredForTheSelectedAnswerOnly) {
+TEST(AnswerTexts, StoredForAnAnswerNumberOnly) {
     TestStation ws;
-    EXPECT_FALSE(ws->scoring.StoreAnswerText({"senkié"})) << "no answer selected";
+    EXPECT_FALSE(ws->scoring.StoreAnswerText(0, {"senkié"})) << "no answer";
+    EXPECT_FALSE(ws->scoring.StoreAnswerText(91, {"senkié"}));
     EXPECT_FALSE(std::filesystem::exists(ws.root / "aktualis" / "1.txt"));
     ws.AnswerOnCard(7, 2);
-    EXPECT_TRUE(ws->scoring.StoreAnswerText({"Két medve,", "", "táncolnak."}));
+    EXPECT_TRUE(ws->scoring.StoreAnswerText(7, {"Két medve,", "", "táncolnak."}));
     EXPECT_EQ(test::ReadBytes(ws.root / "aktualis" / "7.txt"), "K\xE9t medve,\r\n\r\nt\xE1ncolnak.\r\n");
     EXPECT_EQ(ws->scoring.AnswerTextOf(7), (AnswerText{"Két medve,", "", "táncolnak."}));
     EXPECT_TRUE(ws->session.Modified());
@@ -89,7 +90,7 @@ TEST(AnswerTexts, AnUnwritableTextIsReportedAndNothingChanges) {
     ws.AnswerOnCard(2, 1);
     ASSERT_TRUE(ws->files.SaveProtocol(ws.dir / "mentve.qvl"));
     std::filesystem::create_directories(ws.root / "aktualis" / "2.txt"); // a folder in its place
-    EXPECT_FALSE(ws->scoring.StoreAnswerText({"szöveg"}));
+    EXPECT_FALSE(ws->scoring.StoreAnswerText(2, {"szöveg"}));
     ASSERT_EQ(ws.notifier.Messages().size(), 1u);
     EXPECT_NE(ws.notifier.Messages()[0].find("2.txt"), std::string::npos);
     EXPECT_FALSE(ws->session.Modified());

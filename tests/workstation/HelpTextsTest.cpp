@@ -1,6 +1,7 @@
 #include "platform/Cp1250.h"
 #include "support/ProtocolBuilder.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace quelvarin {
@@ -53,6 +54,52 @@ TEST(HelpTexts, StoresTheTextOfTheSignShownLast) {
     EXPECT_EQ((*lines)[260], "Kártya-visszautasítás.**");
     EXPECT_EQ(ws->help.HelpTextsOf(260).scoring, (std::vector<std::string>{"Kártya-visszautasítás.", ""}));
     EXPECT_FALSE(std::filesystem::exists(ws.root / "ert.dbf")) << "only the edited file is written";
+}
+
+// An edit not yet stored is not lost when the pointer crosses another sign: the examiner is
+// asked, and a yes stores it as the help of the sign it was written for.
+TEST(HelpTexts, AnEditNotYetStoredIsOfferedBeforeAnotherSignIsShown) {
+    struct Case {
+        const char* what;
+        bool yes;
+        std::function<void(TestStation&)> next;
+    };
+    const Case cases[] = {
+        {"hover, stored", true, [](TestStation& ws) { ws->help.PointAtSign(401); }},
+        {"hover, dropped", false, [](TestStation& ws) { ws->help.PointAtSign(401); }},
+        {"empty part of a page", true, [](TestStation& ws) { ws->help.ForgetShownHelp(); }},
+        {"click in HelpEditMode", true,
+         [](TestStation& ws) {
+             ws->help.SetHelpEditMode(true);
+             ws->scoring.ClickSignBox(345);
+         }},
+    };
+    for (const auto& c : cases) {
+        TestStation ws;
+        ws->help.PointAtSign(400);
+        ws->help.EditHelp(HelpFile::Interpretation, {"Új értelmezés."});
+        ws.notifier.QueueAnswer(c.yes);
+        c.next(ws);
+        EXPECT_EQ(ws.notifier.Questions(),
+                  (std::vector<std::string>{
+                      "A(z) „G” jel súgóját módosította, de még nem mentette. Elmenti most?"}))
+            << c.what;
+        EXPECT_EQ(ws->help.HelpTextsOf(400).interpretation,
+                  c.yes ? std::vector<std::string>{"Új értelmezés."} : std::vector<std::string>{})
+            << c.what;
+        EXPECT_TRUE(ws->help.HelpTextsOf(400).scoring.empty()) << c.what << ": only the edited file";
+        ws->help.PointAtSign(402);
+        EXPECT_EQ(ws.notifier.Questions().size(), 1u) << c.what << ": asked once";
+    }
+}
+
+TEST(HelpTexts, AStoredEditIsNotOfferedAgain) {
+    TestStation ws;
+    ws->help.PointAtSign(400);
+    ws->help.EditHelp(HelpFile::Scoring, {"Egész."});
+    ASSERT_TRUE(ws->help.StoreScoringHelp({"Egész."}));
+    ws->help.PointAtSign(401);
+    EXPECT_TRUE(ws.notifier.Questions().empty());
 }
 
 TEST(HelpTexts, StoringWithoutASignShownSaysSo) {

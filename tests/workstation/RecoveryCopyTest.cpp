@@ -94,7 +94,7 @@ TEST(RecoveryCopy, TakenUpAfterACrashWithItsTexts) {
     TestStation first;
     first.AnswerOnCard(2, 7);
     first->scoring.ClickSignBox(403);
-    first->scoring.StoreAnswerText({"Két kutya,", "orrukat összeérintik."});
+    first->scoring.StoreAnswerText(2, {"Két kutya,", "orrukat összeérintik."});
     first.clock.Advance(1s);
     ASSERT_TRUE(first->files.WriteRecoveryCopyIfDue());
     first->scoring.ClickSignBox(400); // the last second's work, not yet in the copy

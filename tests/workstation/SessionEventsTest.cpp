@@ -43,9 +43,9 @@ TEST(SessionEvents, ScoringRaisesWhatChangedInOrder) {
     EXPECT_EQ(events.Take(),
               (Events{"answer 5", "figures: apprehension-mode answer-counts determinants contents V% O%"}));
 
-    scoring.StoreAnswerText({"Egy denevér."});
+    scoring.StoreAnswerText(5, {"Egy denevér."});
     EXPECT_EQ(events.Take(), (Events{"answer text 5"}));
-    scoring.StoreAnswerText({"Egy denevér."});
+    scoring.StoreAnswerText(5, {"Egy denevér."});
     EXPECT_EQ(events.Take(), Events{}) << "the same text again changes nothing";
 }
 
@@ -57,7 +57,7 @@ TEST(SessionEvents, RefusedOrIgnoredActionsRaiseNothing) {
     ws->scoring.ChooseCard(2);
     ws->scoring.RemoveColumnEntry(SignColumn::Locations, 0);
     ws->scoring.ChooseSubVariant(0);
-    ws->scoring.StoreAnswerText({"szöveg"});
+    ws->scoring.StoreAnswerText(0, {"szöveg"});
     EXPECT_EQ(events.Take(), Events{});
     ws.AnswerOnCard(1, 2);
     events.Take();
