@@ -1,5 +1,7 @@
 #include "platform/InstallPaths.h"
 
+#include "platform/DocumentFileName.h"
+
 #include <cstdlib>
 #include <system_error>
 
@@ -50,7 +52,7 @@ fs::path InstallPaths::SoundFile(std::string_view language, unsigned code) const
 }
 
 fs::path InstallPaths::WordDocumentFile(std::string_view code) const {
-    return m_root / "doc" / (std::string(code) + ".doc");
+    return m_root / "doc" / (DocumentFileName(code) + ".doc");
 }
 
 fs::path FindShippedTree(const fs::path& executable) {

@@ -59,6 +59,7 @@ public:
     std::filesystem::path SoundFile(std::string_view language, unsigned code) const;
     std::filesystem::path WordTemplateFile() const { return m_root / "sablon.doc"; }
     std::filesystem::path ShippedWordTemplateFile() const { return TopicHelpFolder() / "sablon.doc"; }
+    // doc/<code>.doc, the code made a safe file name (DocumentFileName): never outside doc/.
     std::filesystem::path WordDocumentFile(std::string_view code) const;
 
 private:

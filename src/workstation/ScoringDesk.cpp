@@ -2,6 +2,7 @@
 
 #include "scoring/SignEntry.h"
 #include "workstation/Messages.h"
+#include "workstation/Stopwatch.h"
 
 #include <limits>
 #include <system_error>
@@ -314,8 +315,9 @@ bool ScoringDesk::WriteStopwatchTime(bool reaction, int runningSeconds) {
     if (!IsCard(m_session.CurrentCard()) || runningSeconds < 0) {
         return false;
     }
-    SetCardTime(reaction ? TimeBox::ReactionMinutes : TimeBox::CardMinutes, runningSeconds / 60);
-    return SetCardTime(reaction ? TimeBox::ReactionSeconds : TimeBox::CardSeconds, runningSeconds % 60);
+    auto split = SplitSeconds(runningSeconds);
+    SetCardTime(reaction ? TimeBox::ReactionMinutes : TimeBox::CardMinutes, split.minutes);
+    return SetCardTime(reaction ? TimeBox::ReactionSeconds : TimeBox::CardSeconds, split.seconds);
 }
 
 // --- Answer texts -------------------------------------------------------------------------
