@@ -20,8 +20,14 @@ namespace {
 fs::path TemporaryNameBeside(const fs::path& path) {
     static std::atomic<unsigned> counter{0};
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    auto name = "." + path.filename().string() + ".tmp-" + std::to_string(stamp) + "-" +
-                std::to_string(counter.fetch_add(1));
+    // Appended piece by piece: GCC 12 at -O3 sees a false overlap in `"." + std::string&&`
+    // (-Wrestrict), and one buffer is all the name needs anyway.
+    std::string name = ".";
+    name += path.filename().string();
+    name += ".tmp-";
+    name += std::to_string(stamp);
+    name += '-';
+    name += std::to_string(counter.fetch_add(1));
     return path.parent_path() / name;
 }
 
