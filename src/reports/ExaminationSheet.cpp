@@ -3,6 +3,7 @@
 #include "indices/neiger.h"
 #include "model/StarredText.h"
 #include "model/SymbolCatalogue.h"
+#include "platform/HtmlEntities.h"
 #include "platform/NumberFormat.h"
 #include "platform/Rounding.h"
 #include "reports/HtmlText.h"
