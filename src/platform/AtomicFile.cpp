@@ -163,13 +163,26 @@ bool AtomicFileWriter::Commit() {
 }
 
 bool AppendToFile(const fs::path& path, std::string_view bytes) {
+    std::error_code error;
+    bool existed = fs::exists(path, error);
     std::FILE* file = std::fopen(path.string().c_str(), "ab");
     if (!file) {
         return false;
     }
-    bool ok = std::fwrite(bytes.data(), 1, AllowedBytes(path, bytes.size()), file) == bytes.size();
+    // Where the file ended: a failed append is cut back to it.
+    long end = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1;
+    bool ok =
+        end >= 0 && std::fwrite(bytes.data(), 1, AllowedBytes(path, bytes.size()), file) == bytes.size();
     ok = std::fflush(file) == 0 && ok;
     ok = std::fclose(file) == 0 && ok;
+    if (!ok) {
+        std::error_code ignored;
+        if (!existed) {
+            fs::remove(path, ignored);
+        } else if (end >= 0) {
+            fs::resize_file(path, static_cast<std::uintmax_t>(end), ignored);
+        }
+    }
     return ok;
 }
 

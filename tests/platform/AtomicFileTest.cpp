@@ -106,6 +106,24 @@ TEST(AtomicFile, AWriterFailingAfterAnyByteLeavesTheOldFileAndNoTemporary) {
     EXPECT_EQ(test::ReadBytes(path), "fej\r\nelső sor\r\nx");
 }
 
+// An append cut short is cut back: no half line stays at the end of the file, and a file the
+// append created is removed.
+TEST(AtomicFile, AnAppendFailingAfterAnyByteLeavesTheFileAsItWas) {
+    test::TempDir dir;
+    auto path = dir / "adatok.dat";
+    test::WriteBytes(path, "Kod\tR\r\n");
+    std::string_view row = "k100\t17\r\n";
+    test::ExpectFailedWritesLeaveWholeFiles(
+        dir.Path(), [&] { return AppendToFile(path, row); }, test::AfterFailure::Unchanged,
+        EveryPointBelow(row.size()));
+    EXPECT_EQ(test::ReadBytes(path), "Kod\tR\r\nk100\t17\r\n");
+
+    test::TempDir empty;
+    test::ExpectFailedWritesLeaveWholeFiles(empty.Path(),
+                                            [&] { return AppendToFile(empty / "uj.dat", row); });
+    EXPECT_EQ(test::ReadBytes(empty / "uj.dat"), row);
+}
+
 // The seam acts on the thread that installed it, while its object lives, and only on the targets
 // it is given.
 TEST(AtomicFile, AFailingWriterActsOnlyOnItsThreadItsTargetsAndWhileItLives) {
