@@ -1,6 +1,7 @@
 #include "joint/JointExamination.h"
 
 #include "platform/Cp1250.h"
+#include "support/FailingWrites.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -161,6 +162,17 @@ TEST(SignDescriptions, TheFileReplacesTheBuiltInLinesItHas) {
     EXPECT_EQ(lines[0], "Saját első sor.");
     EXPECT_EQ(lines[1], "Második.");
     EXPECT_EQ(lines[2], builtIn[2]) << "a short file keeps the built-in rest";
+}
+
+// krv.txt written part way keeps its earlier lines, and no temporary beside it.
+TEST(SignDescriptions, AWriteFailingPartWayLeavesTheEarlierFile) {
+    test::TempDir dir;
+    auto file = dir / "krv.txt";
+    test::WriteBytes(file, EncodeCp1250("Saját első sor.\r\n"));
+    auto lines = ReadDescriptions(file);
+    lines[1] = "Második, átírva.";
+    test::ExpectFailedWritesLeaveWholeFiles(dir.Path(), [&] { return WriteDescriptions(file, lines); });
+    EXPECT_EQ(ReadDescriptions(file), lines);
 }
 
 TEST(SignDescriptions, AHoverShowsALineOnlyWhenItChanges) {

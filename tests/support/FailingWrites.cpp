@@ -81,7 +81,7 @@ std::string Differences(const FolderContents& expected, const FolderContents& ac
 } // namespace
 
 std::size_t ExpectFailedWritesLeaveWholeFiles(const fs::path& folder, const std::function<bool()>& write,
-                                              AfterFailure after, std::vector<std::size_t> points) {
+                                              AfterFailure after, const PointsOf& pointsOf) {
     const auto before = ContentsOf(folder);
     std::size_t total = 0;
     {
@@ -92,10 +92,8 @@ std::size_t ExpectFailedWritesLeaveWholeFiles(const fs::path& folder, const std:
     const auto written = ContentsOf(folder);
     EXPECT_NE(written, before) << "the write changes nothing: its failures would prove nothing";
     EXPECT_GT(total, 0u) << "nothing went through the atomic writers";
-    if (points.empty()) {
-        points = FailurePoints(total);
-    }
-    for (auto point : points) {
+    for (auto point : pointsOf(total)) {
+        EXPECT_LT(point, total) << "a write of all its bytes does not fail";
         SCOPED_TRACE("failing after " + std::to_string(point) + " of " + std::to_string(total) + " bytes");
         RestoreContents(folder, before);
         FailWritesAfter failing(point);

@@ -67,13 +67,14 @@ enum class AfterFailure {
 };
 
 // Runs `write` (true when it reports success) once, counting its bytes, and keeps what it wrote
-// as the new contents; then puts `folder` back and runs it again failing after each of
-// FailurePoints (or `points`, when given). Each failed run must report failure and leave the
+// as the new contents; then puts `folder` back and runs it again failing after each of the
+// points `pointsOf` gives for that count. Each failed run must report failure and leave the
 // folder as `after` says, with no temporary file; the successful run must change the folder.
 // The folder is left as the successful run wrote it. The bytes that run wrote are returned.
+using PointsOf = std::function<std::vector<std::size_t>(std::size_t total)>;
 std::size_t ExpectFailedWritesLeaveWholeFiles(const std::filesystem::path& folder,
                                               const std::function<bool()>& write,
                                               AfterFailure after = AfterFailure::Unchanged,
-                                              std::vector<std::size_t> points = {});
+                                              const PointsOf& pointsOf = FailurePoints);
 
 } // namespace quelvarin::test
