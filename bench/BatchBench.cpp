@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <sys/resource.h>
 #include <vector>
@@ -106,8 +107,9 @@ const Archive& ArchiveOf(int size) {
         name += ".qvl";
         auto path = archive->folder / name;
         AtomicFileWriter writer(path);
-        writer.Write(VariedProtocolFile(i));
-        writer.Commit();
+        if (!writer.Write(VariedProtocolFile(i)) || !writer.Commit()) {
+            throw std::runtime_error("cannot write the benchmark archive: " + path.string());
+        }
     }
     archive->files = statistics::ProtocolFilesOf(archive->folder);
     static struct Cleanup {
