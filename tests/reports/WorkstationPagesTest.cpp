@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 TEST(WorkstationPages, TheSheetStoresTheSensitivityParanoiaFiguresAndIsWritten) {
     TestStation ws;
     ws.AnswerOnCard(1, 1);
-    ws->ChooseContentsRow("Szem");
+    ASSERT_EQ(ws->ChooseContentsRow("Szem").outcome, EntryOutcome::Entered);
     auto path = ws->WriteExaminationSheet();
     ASSERT_TRUE(path);
     EXPECT_EQ(*path, ws.root / "html" / "aktualis.html");
@@ -25,7 +25,7 @@ TEST(WorkstationPages, TheSheetStoresTheSensitivityParanoiaFiguresAndIsWritten) 
 TEST(WorkstationPages, TheProtocolPageLeavesAnswer90SelectedWithoutACardChoice) {
     TestStation ws;
     ws.AnswerOnCard(1, 3);
-    ws->ClickSignBox(400);
+    ASSERT_EQ(ws->ClickSignBox(400).outcome, EntryOutcome::Entered);
     test::WriteBytes(ws.root / "aktualis" / "1.txt", "egy denev\xE9r\r\n");
     auto path = ws->WriteProtocolPage();
     ASSERT_TRUE(path);

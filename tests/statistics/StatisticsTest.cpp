@@ -329,13 +329,15 @@ TEST_F(Batches, TheWorkstationInstallsTheLastProtocol) {
     test::TestStation ws;
     fs::create_directories(ws.root / "stat");
     auto target = ws.root / "stat" / "cel.dat";
-    ws->AttachBatch(target, {a, b});
+    EXPECT_EQ(ws->AttachBatch(target, {a, b}).rows, 0u);
     EXPECT_EQ(ws.notifier.Messages(),
               (std::vector<std::string>{"Nem jelölt ki DAT-fájlt a csatolás céljaként!"}))
         << "the target must exist";
     ASSERT_TRUE(ws->AttachToStatistics(target)) << "the attach dialog creates a new file";
     EXPECT_FALSE(ws->AttachToStatistics(target)) << "the same code twice is refused";
-    ws->AttachBatch(target, {a, b});
+    auto report = ws->AttachBatch(target, {a, b});
+    EXPECT_EQ(report.rows, 2u);
+    EXPECT_FALSE(report.failure);
     EXPECT_EQ(ws->CurrentProtocol().personal.code, "masodik");
     EXPECT_EQ(SplitLines(test::ReadBytes(target)).size(), 4u);
 

@@ -5,6 +5,8 @@
 #include "platform/LineFile.h"
 #include "scoring/AnswerCounts.h"
 
+#include <gtest/gtest.h>
+
 namespace quelvarin::test {
 
 TestStation::TestStation() : TestStation(std::filesystem::path()) {}
@@ -19,7 +21,7 @@ TestStation::TestStation(const std::filesystem::path& givenRoot) {
 
 void TestStation::AnswerOnCard(int answer, int card) {
     station->SelectAnswer(answer);
-    station->ChooseCard(card);
+    EXPECT_TRUE(station->ChooseCard(card)) << "card " << card << " for answer " << answer << " refused";
 }
 
 ParsedProtocol ScoredProtocol() {
