@@ -92,7 +92,9 @@ std::size_t ExpectFailedWritesLeaveWholeFiles(const fs::path& folder, const std:
     const auto written = ContentsOf(folder);
     EXPECT_NE(written, before) << "the write changes nothing: its failures would prove nothing";
     EXPECT_GT(total, 0u) << "nothing went through the atomic writers";
-    for (auto point : pointsOf(total)) {
+    const auto points = pointsOf(total);
+    EXPECT_FALSE(points.empty()) << "no failure point: nothing would be checked";
+    for (auto point : points) {
         EXPECT_LT(point, total) << "a write of all its bytes does not fail";
         SCOPED_TRACE("failing after " + std::to_string(point) + " of " + std::to_string(total) + " bytes");
         RestoreContents(folder, before);
