@@ -34,6 +34,11 @@ std::size_t AllowedBytes(const fs::path& target, std::size_t size) {
     return size;
 }
 
+// The first `count` bytes into the file; fwrite may not be given the null data of an empty view.
+std::size_t WritePart(std::FILE* file, std::string_view bytes, std::size_t count) {
+    return count == 0 ? 0 : std::fwrite(bytes.data(), 1, count, file);
+}
+
 fs::path TemporaryNameBeside(const fs::path& path) {
     static std::atomic<unsigned> counter{0};
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
@@ -132,7 +137,7 @@ bool AtomicFileWriter::Write(std::string_view bytes) {
     if (m_failed) {
         return false;
     }
-    if (std::fwrite(bytes.data(), 1, AllowedBytes(m_path, bytes.size()), m_file) != bytes.size()) {
+    if (WritePart(m_file, bytes, AllowedBytes(m_path, bytes.size())) != bytes.size()) {
         m_failed = true;
     }
     return !m_failed;
@@ -171,8 +176,7 @@ bool AppendToFile(const fs::path& path, std::string_view bytes) {
     }
     // Where the file ended: a failed append is cut back to it.
     long end = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1;
-    bool ok =
-        end >= 0 && std::fwrite(bytes.data(), 1, AllowedBytes(path, bytes.size()), file) == bytes.size();
+    bool ok = end >= 0 && WritePart(file, bytes, AllowedBytes(path, bytes.size())) == bytes.size();
     ok = std::fflush(file) == 0 && ok;
     ok = std::fclose(file) == 0 && ok;
     if (!ok) {

@@ -77,7 +77,8 @@ TEST(AtomicFile, AWriterFailingAfterAnyByteLeavesTheOldFileAndNoTemporary) {
     test::TempDir dir;
     auto path = dir / "osszesito.txt";
     test::WriteBytes(path, "régi");
-    const std::vector<std::string_view> pieces = {"fej\r\n", "", "első sor\r\n", "x"};
+    // An empty piece among them, as a view without data.
+    const std::vector<std::string_view> pieces = {"fej\r\n", std::string_view(), "első sor\r\n", "x"};
     auto total = std::accumulate(pieces.begin(), pieces.end(), std::size_t{0},
                                  [](std::size_t sum, std::string_view piece) { return sum + piece.size(); });
     for (std::size_t limit = 0; limit < total; ++limit) {
@@ -121,6 +122,11 @@ TEST(AtomicFile, AnAppendFailingAfterAnyByteLeavesTheFileAsItWas) {
     test::ExpectFailedWritesLeaveWholeFiles(empty.Path(),
                                             [&] { return AppendToFile(empty / "uj.dat", row); });
     EXPECT_EQ(test::ReadBytes(empty / "uj.dat"), row);
+    // Nothing to append (a view without data) creates a missing file and changes nothing else.
+    ASSERT_TRUE(AppendToFile(empty / "ures.dat", std::string_view()));
+    ASSERT_TRUE(AppendToFile(empty / "uj.dat", std::string_view()));
+    EXPECT_EQ(test::ContentsOf(empty.Path()),
+              (test::FolderContents{{"uj.dat", std::string(row)}, {"ures.dat", ""}}));
 }
 
 // The seam acts on the thread that installed it, while its object lives, and only on the targets
