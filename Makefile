@@ -2,6 +2,11 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+# Release builds with each compiler, as a packager would build: they must compile warning-free.
+RELEASE_BUILD       ?= build-release
+CLANG_RELEASE_BUILD ?= build-clang-release
+# The project's own builds turn every warning into an error; a packager's build does not.
+WERROR = -DQUELVARIN_WERROR=ON
 # Seconds each fuzzer runs: short in `make test`, longer with `make fuzz`.
 FUZZ_SMOKE_SECONDS ?= 20
 FUZZ_SECONDS       ?= 300
@@ -9,13 +14,13 @@ FUZZ_SECONDS       ?= 300
 CLI    = $(BUILD)/src/quelvarin-cli
 SAMPLE = data/quelva/archivum/minta.qvl
 
-.PHONY: run test deps build asan fuzz-build fuzz-smoke fuzz bench sample golden clean \
+.PHONY: run test deps build asan release clang-release fuzz-build fuzz-smoke fuzz bench sample golden clean \
         install-data sign-help topic-help card-glyphs program-pictures word-template voices
 
 run: deps build
 	$(CLI) --root data/quelva figures $(SAMPLE)
 
-test: deps build asan fuzz-smoke
+test: deps build asan release clang-release fuzz-smoke
 	ctest --test-dir $(BUILD) --output-on-failure -j2
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2
 
@@ -23,16 +28,26 @@ deps:
 	@scripts/setup-deps
 
 build:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELVARIN_TESTS=ON -DQUELVARIN_BENCH=ON
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELVARIN_TESTS=ON -DQUELVARIN_BENCH=ON $(WERROR)
 	cmake --build $(BUILD)
 
 # AddressSanitizer and UndefinedBehaviorSanitizer over the same tests.
 asan:
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUELVARIN_SANITIZE=ON
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUELVARIN_SANITIZE=ON $(WERROR)
 	cmake --build $(ASAN_BUILD)
 
+# The libraries, programs and benchmarks in Release with g++ and with clang (GCC's -O3 warns
+# about things -O2 does not see); their tests are the normal build's.
+release:
+	CXX=g++ cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUELVARIN_TESTS=OFF -DQUELVARIN_BENCH=ON $(WERROR)
+	cmake --build $(RELEASE_BUILD)
+
+clang-release:
+	CXX=clang++ cmake -S . -B $(CLANG_RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUELVARIN_TESTS=OFF -DQUELVARIN_BENCH=ON $(WERROR)
+	cmake --build $(CLANG_RELEASE_BUILD)
+
 fuzz-build:
-	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELVARIN_FUZZ=ON
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELVARIN_FUZZ=ON $(WERROR)
 	cmake --build $(FUZZ_BUILD)
 
 fuzz-smoke: build fuzz-build
@@ -77,4 +92,4 @@ voices: deps
 	scripts/make-voices.sh
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD) $(CLANG_RELEASE_BUILD)

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <sys/resource.h>
 #include <vector>
@@ -55,7 +56,7 @@ std::string VariedProtocolFile(int index) {
     auto& protocol = parsed.protocol;
     ResetToNewProtocol(protocol, "2026.12.10.");
     protocol.personal.name = "Vizsgált Személy " + std::to_string(index);
-    protocol.personal.code = "k" + std::to_string(100000 + index);
+    protocol.personal.code = std::to_string(100000 + index).insert(0, 1, 'k');
     protocol.personal.sex = random.Next(2) ? "nő" : "férfi";
     protocol.personal.age = 16 + static_cast<std::int32_t>(random.Next(70));
     protocol.personal.education = std::string(kEducationLevels[random.Next(kEducationLevels.size())]);
@@ -101,10 +102,14 @@ const Archive& ArchiveOf(int size) {
     fs::remove_all(archive->folder);
     fs::create_directories(archive->folder);
     for (int i = 0; i < size; ++i) {
-        auto path = archive->folder / ("p" + std::to_string(100000 + i) + ".qvl");
+        std::string name = "p";
+        name += std::to_string(100000 + i);
+        name += ".qvl";
+        auto path = archive->folder / name;
         AtomicFileWriter writer(path);
-        writer.Write(VariedProtocolFile(i));
-        writer.Commit();
+        if (!writer.Write(VariedProtocolFile(i)) || !writer.Commit()) {
+            throw std::runtime_error("cannot write the benchmark archive: " + path.string());
+        }
     }
     archive->files =
         statistics::ProtocolFilesOf(archive->folder).value_or(std::vector<std::filesystem::path>{});

@@ -2,8 +2,6 @@
 
 #include "model/EducationLevels.h"
 #include "platform/NumberFormat.h"
-#include "platform/Rounding.h"
-#include "scoring/AnswerCounts.h"
 
 #include <array>
 
@@ -54,12 +52,6 @@ constexpr RatingBand kRatings[] = {
     {-1e300, "Patológiás érték"},
 };
 
-int PercentOf(const Protocol& protocol, SignCode first) {
-    int total = protocol.counts[first] + protocol.counts[static_cast<SignCode>(first + 1)] +
-                protocol.counts[static_cast<SignCode>(first + 2)];
-    return static_cast<int>(RoundedPercent(total, EffectiveAnswerCount(protocol)));
-}
-
 } // namespace
 
 std::span<const VulgarRow> VulgarRows() {
@@ -105,20 +97,6 @@ bool RealityIndex(const Protocol& protocol, std::string_view selector, std::stri
         return true;
     }
     return false;
-}
-
-int VulgarPercent(const Protocol& protocol) {
-    return PercentOf(protocol, codes::kV1);
-}
-int OriginalityPercent(const Protocol& protocol) {
-    return PercentOf(protocol, codes::kOPlus);
-}
-
-void StoreVulgarPercent(Protocol& protocol) {
-    protocol.counts.Set(codes::kVPercent, SymbolCounts::Saturate(VulgarPercent(protocol)));
-}
-void StoreOriginalityPercent(Protocol& protocol) {
-    protocol.counts.Set(codes::kOPercent, SymbolCounts::Saturate(OriginalityPercent(protocol)));
 }
 
 } // namespace quelvarin::neiger

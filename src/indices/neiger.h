@@ -1,14 +1,15 @@
 #pragma once
 
 #include "model/Protocol.h"
+#include "scoring/FrequencyPercents.h"
 
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
-// The Neiger reality index (TNeigerForm without its window) and the two frequency
-// percentages V% and O%, which the same unit computes.
+// The Neiger reality index (TNeigerForm without its window), and the two frequency percentages
+// V% and O% that its window shows.
 namespace quelvarin::neiger {
 
 // A row of the check list of 16 vulgar answers, as the window shows it in a fixed-pitch font.
@@ -34,12 +35,11 @@ std::string_view Rating(double score);
 // text, "szoveg" the rating; any other selector leaves `result` as it was (and returns false).
 bool RealityIndex(const Protocol& protocol, std::string_view selector, std::string& result);
 
-// V%: the vulgar answers (V-1, V-2, V-3) as a whole percentage of the effective answers; O% the
-// same for the original answers (O+, O+/-, O-). 0 without effective answers.
-int VulgarPercent(const Protocol& protocol);
-int OriginalityPercent(const Protocol& protocol);
-// Store them into their counters, 296 and 300 (a percentage above 255 stays at 255).
-void StoreVulgarPercent(Protocol& protocol);
-void StoreOriginalityPercent(Protocol& protocol);
+// V% and O%, computed in scoring (a load stores them before any index is asked for), under
+// the names of this unit as well.
+using quelvarin::OriginalityPercent;
+using quelvarin::StoreOriginalityPercent;
+using quelvarin::StoreVulgarPercent;
+using quelvarin::VulgarPercent;
 
 } // namespace quelvarin::neiger

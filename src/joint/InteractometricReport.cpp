@@ -1,8 +1,8 @@
 #include "joint/InteractometricReport.h"
 
 #include "model/SymbolCatalogue.h"
+#include "platform/HtmlEntities.h"
 #include "platform/NumberFormat.h"
-#include "reports/HtmlText.h"
 
 #include <vector>
 
@@ -127,7 +127,7 @@ constexpr std::string_view kSummation = "<IMG SRC=\"PICTURES/SZUMMA.GIF\" WIDTH=
 constexpr std::string_view kTableStart = "<TABLE BORDER CELLPADDING=\"2\">";
 
 std::string Html(std::string_view text) {
-    return reports::EncodeHtmlEntities(text);
+    return EncodeHtmlEntities(text);
 }
 
 std::string WithPictures(std::string_view label) {

@@ -33,7 +33,9 @@ private:
     bool m_failed = false;
 };
 
-// Appends the bytes to the file, creating it when missing. False when it cannot be written.
+// Appends the bytes to the file, creating it when missing. False when it cannot be written; a
+// failed append is cut back to where the file ended (a file it created is removed), so that no
+// half-written line stays behind.
 bool AppendToFile(const std::filesystem::path& path, std::string_view bytes);
 
 // The whole file, or nothing when it cannot be read (missing, a folder, no permission).

@@ -4,6 +4,7 @@
 #include "model/SignNames.h"
 #include "model/StarredText.h"
 #include "model/SymbolCatalogue.h"
+#include "platform/HtmlEntities.h"
 #include "platform/NumberFormat.h"
 #include "platform/Rounding.h"
 #include "reports/HtmlText.h"

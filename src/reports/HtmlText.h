@@ -3,14 +3,8 @@
 #include <string>
 #include <string_view>
 
-// The text filters of the HTML pages.
+// The text filters of the HTML pages (the entity filter is in platform/HtmlEntities.h).
 namespace quelvarin::reports {
-
-// Each accented Hungarian letter as its entity (Ő, ő, Ű, ű by their double-acute entities:
-// the tilde and circumflex letters a browser would show instead are other letters);
-// afterwards "nem prefer" becomes
-// "nem prefer&aacute;lt" and "prefer&aacute;lt" becomes "<B>prefer&aacute;lt</B>".
-std::string EncodeHtmlEntities(std::string_view text);
 
 // Every double quote as "&Prime;".
 std::string ReplaceQuotes(std::string_view text);

@@ -1,14 +1,14 @@
 #include "scoring/StoredFigures.h"
 
-#include "indices/neiger.h"
 #include "scoring/AnswerCounts.h"
+#include "scoring/FrequencyPercents.h"
 
 namespace quelvarin {
 
 void StoreLoadedFigures(Protocol& protocol) {
     CountAnswers(protocol);
-    neiger::StoreVulgarPercent(protocol);
-    neiger::StoreOriginalityPercent(protocol);
+    StoreVulgarPercent(protocol);
+    StoreOriginalityPercent(protocol);
 }
 
 } // namespace quelvarin

@@ -9,7 +9,6 @@
 #include "statistics/StatisticsRow.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <system_error>
 #include <unordered_set>
 
@@ -121,13 +120,16 @@ BatchReport AttachFiles(const fs::path& target, const std::vector<fs::path>& fil
         }
         present.insert(codes->begin(), codes->end());
     }
-    std::FILE* out = std::fopen(target.string().c_str(), "ab");
-    if (!out) {
+    // A target that cannot be written stops the run before any file is read; a missing one is
+    // created here.
+    if (!AppendToFile(target, {})) {
         report.failure = "A(z) „" + target.string() + "” állomány nem írható!!!";
         return report;
     }
-    std::function<bool(std::string_view)> write = [out](std::string_view bytes) {
-        return std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    // Each piece of whole rows is one append: one that fails is cut back, so the rows before it
+    // stay and no half row follows them.
+    std::function<bool(std::string_view)> write = [&target](std::string_view bytes) {
+        return AppendToFile(target, bytes);
     };
     Chunks chunks(write);
     bool ok = exists || chunks.Add(StatisticsHeader());
@@ -144,8 +146,12 @@ BatchReport AttachFiles(const fs::path& target, const std::vector<fs::path>& fil
                      return StatisticsRow(protocol);
                  });
     ok = chunks.Flush() && ok;
-    ok = std::fclose(out) == 0 && ok;
     if (!ok) {
+        // A target this run created and kept nothing in (not even its header) is removed, so that
+        // the next run starts it with the header again.
+        if (!exists && fs::is_empty(target, error)) {
+            fs::remove(target, error);
+        }
         report.failure =
             "A(z) „" + target.string() + "” állomány nem írható!!! A korábban írt sorok megmaradtak.";
     }

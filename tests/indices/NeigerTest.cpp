@@ -1,5 +1,6 @@
 #include "indices/neiger.h"
 
+#include "platform/Utf8.h"
 #include "support/CountsBuilder.h"
 
 #include <gtest/gtest.h>
@@ -54,8 +55,10 @@ TEST(Neiger, AnUnknownSelectorLeavesTheResultAlone) {
 
 TEST(Neiger, TheCheckListHasSixteenRowsOfEqualWidth) {
     ASSERT_EQ(neiger::VulgarRows().size(), 16u);
+    const auto width = CharCount(neiger::VulgarRows()[0].line);
     int primary = 0;
     for (const auto& row : neiger::VulgarRows()) {
+        EXPECT_EQ(CharCount(row.line), width) << row.line; // characters: the rows hold accented letters
         EXPECT_EQ(row.line.substr(row.line.size() - 2), row.vulgarClass);
         primary += row.vulgarClass == "V1";
     }

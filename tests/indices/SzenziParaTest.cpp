@@ -67,6 +67,7 @@ TEST(SensitivityParanoia, StoresItsTwelveFiguresIntoTheCounters) {
     EXPECT_EQ(protocol.counts[422], 4); // the four hiding contents together
     EXPECT_EQ(protocol.counts[427], 3); // Veszély-projekció
     EXPECT_EQ(protocol.counts[418], 0);
+    ASSERT_TRUE(standing.zone);
     EXPECT_EQ(standing.indicated, std::string(sp::ZoneTexts(*standing.zone).indicated));
 }
 

@@ -368,8 +368,16 @@ TEST(ExperienceType, GoodIntrovertNeedsElevenContentCategories) {
 }
 
 TEST(TextTables, EveryLineIsWritten) {
-    for (auto line : AllTextTableLines()) {
+    const auto lines = AllTextTableLines();
+    for (auto line : lines) {
         EXPECT_NE(line.substr(0, 2), "@@") << std::string(line);
+    }
+    // The check covers the five tables: a line of each is among the lines looked at.
+    for (std::string_view line :
+         {"- elvont, általánosító gondolkodás, a helyzet egészének megragadása", "- önvád hajlama",
+          "- adoleszcens (8 felett)", "- impulzív, kontrollálatlan érzelmi kisülés, labilitás (Rorschach)",
+          " Előfordulhat akut szkizofréneknél is."}) {
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
     }
 }
 

@@ -14,7 +14,7 @@ TEST(WorkstationInterpretation, WritesTheFileAndReturnsItsLines) {
     TestStation ws;
     ws->files.NewProtocol("minta_1");
     ws.AnswerOnCard(1, 1);
-    ws->scoring.ClickSignBox(400);
+    ASSERT_EQ(ws->scoring.ClickSignBox(400).outcome, EntryOutcome::Entered);
     auto lines = ws->reports.WriteInterpretation();
     ASSERT_TRUE(lines);
     auto file = ws.root / "aktualis" / "Szov_Ert.txt";
@@ -30,7 +30,7 @@ TEST(WorkstationInterpretation, WithoutEffectiveAnswersTheEarlierFileStays) {
     auto file = ws.root / "aktualis" / "Szov_Ert.txt";
     test::WriteBytes(file, "korábbi\r\n");
     ws.AnswerOnCard(1, 1);
-    ws->scoring.ChooseSpecialReactionRow("Versagen");
+    ASSERT_EQ(ws->scoring.ChooseSpecialReactionRow("Versagen").outcome, EntryOutcome::Entered);
     EXPECT_FALSE(ws->reports.WriteInterpretation());
     EXPECT_EQ(ws.notifier.Messages(),
               (std::vector<std::string>{"Nincs értékelhető felelet, szöveges értelmezés nem készült."}));

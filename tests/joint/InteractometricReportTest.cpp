@@ -17,7 +17,7 @@ JointExamination Recorded(std::initializer_list<Step> steps) {
     for (const auto& step : steps) {
         int card = step.card;
         record.SelectPerson(step.person);
-        record.Record(step.sign, card);
+        EXPECT_TRUE(record.Record(step.sign, card)) << "sign " << step.sign;
     }
     return record;
 }

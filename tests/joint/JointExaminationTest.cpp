@@ -1,6 +1,7 @@
 #include "joint/JointExamination.h"
 
 #include "platform/Cp1250.h"
+#include "support/FailingWrites.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -32,8 +33,8 @@ TEST(JointExamination, TheFirstSignAppendsARowAfterThePlaceholder) {
 TEST(JointExamination, AClearedRowIsFilledAgainWithoutANewRow) {
     auto record = NewRecord();
     int card = 1;
-    record.Record(3, card);
-    record.Record(8, card);
+    ASSERT_TRUE(record.Record(3, card));
+    ASSERT_TRUE(record.Record(8, card));
     record.ClickSignRow(1, card);
     record.ClearSelectedRow();
     EXPECT_EQ(record.Rows()[1].left, "");
@@ -42,7 +43,7 @@ TEST(JointExamination, AClearedRowIsFilledAgainWithoutANewRow) {
     record.ClickSignRow(1, card); // the cleared row, selected
     record.SelectPerson(2);
     card = 5;
-    record.Record(24, card);
+    ASSERT_TRUE(record.Record(24, card));
     ASSERT_EQ(record.Rows().size(), 3u);
     EXPECT_EQ(record.Rows()[1].left, " -");
     EXPECT_EQ(record.Rows()[1].right, "Saját záróválasz (zvS)/5");
@@ -52,10 +53,10 @@ TEST(JointExamination, AClickOnARowMakesItsPersonAndCardCurrent) {
     auto record = NewRecord();
     int card = 7;
     record.SelectPerson(2);
-    record.Record(26, card);
+    ASSERT_TRUE(record.Record(26, card));
     record.SelectPerson(1);
     card = 2;
-    record.Record(2, card);
+    ASSERT_TRUE(record.Record(2, card));
     EXPECT_EQ(record.CurrentPerson(), 1);
 
     record.ClickSignRow(1, card);
@@ -74,11 +75,11 @@ TEST(JointExamination, RecordingLeavesTheSignColumnsSelectionWhereItWas) {
     auto record = NewRecord();
     int card = 4;
     record.SelectPerson(2);
-    record.Record(8, card);
+    ASSERT_TRUE(record.Record(8, card));
     record.ClickSignRow(1, card); // person 2's row
     record.SelectPerson(1);
     card = 6;
-    record.Record(9, card);
+    ASSERT_TRUE(record.Record(9, card));
     ASSERT_EQ(record.Rows().size(), 3u) << "a filled row selected: the sign is appended";
     EXPECT_EQ(record.Rows()[2].left, "Tisztázó magyarázat ($)/6");
     EXPECT_EQ(record.SelectedSignRow(), 1u);
@@ -95,7 +96,7 @@ TEST(JointExamination, ThePlaceholderCanBeNeitherClearedNorEdited) {
     record.SetSelectedRowText("szöveg");
     EXPECT_EQ(record.Rows()[0].left, "nem használt");
     EXPECT_EQ(record.Rows()[0].text, "nem használt");
-    record.Record(1, card);
+    ASSERT_TRUE(record.Record(1, card));
     EXPECT_EQ(record.Rows().size(), 2u) << "a sign is never stored in the placeholder";
     record.SetSelectedRowText("Szerintem denevér.");
     EXPECT_EQ(record.EditorText(), "Szerintem denevér.");
@@ -161,6 +162,17 @@ TEST(SignDescriptions, TheFileReplacesTheBuiltInLinesItHas) {
     EXPECT_EQ(lines[0], "Saját első sor.");
     EXPECT_EQ(lines[1], "Második.");
     EXPECT_EQ(lines[2], builtIn[2]) << "a short file keeps the built-in rest";
+}
+
+// krv.txt written part way keeps its earlier lines, and no temporary beside it.
+TEST(SignDescriptions, AWriteFailingPartWayLeavesTheEarlierFile) {
+    test::TempDir dir;
+    auto file = dir / "krv.txt";
+    test::WriteBytes(file, EncodeCp1250("Saját első sor.\r\n"));
+    auto lines = ReadDescriptions(file);
+    lines[1] = "Második, átírva.";
+    test::ExpectFailedWritesLeaveWholeFiles(dir.Path(), [&] { return WriteDescriptions(file, lines); });
+    EXPECT_EQ(ReadDescriptions(file), lines);
 }
 
 TEST(SignDescriptions, AHoverShowsALineOnlyWhenItChanges) {

@@ -1,5 +1,7 @@
 #include "model/SignHelpTexts.h"
 
+#include "platform/Cp1250.h"
+#include "support/FailingWrites.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +74,26 @@ TEST(SignHelpTexts, RefusesCodesWithoutALineAndFailedWrites) {
     HelpTextFile blocked(dir / "foglalt");
     EXPECT_FALSE(blocked.Store(400, {"uj"}));
     EXPECT_TRUE(blocked.Text(400).empty());
+}
+
+// A store cut short leaves the help file as it was, and the texts in memory as well, so that the
+// next store does not write a text the file never got.
+TEST(SignHelpTexts, AStoreFailingPartWayLeavesTheFileAndTheTexts) {
+    test::TempDir dir;
+    auto path = dir / "jelol.dbf";
+    test::WriteBytes(path, EncodeCp1250("nulla*\r\négy*\r\n"));
+    test::ExpectFailedWritesLeaveWholeFiles(dir.Path(), [&] {
+        HelpTextFile file(path);
+        EXPECT_TRUE(file.Read());
+        const auto before = file.RawLines();
+        bool stored = file.Store(400, {"új", "szöveg"});
+        EXPECT_EQ(file.RawLines() == before, !stored);
+        return stored;
+    });
+    HelpTextFile file(path);
+    ASSERT_TRUE(file.Read());
+    EXPECT_EQ(file.Text(1), (std::vector<std::string>{"égy"}));
+    EXPECT_EQ(file.Text(400), (std::vector<std::string>{"új", "szöveg"}));
 }
 
 } // namespace

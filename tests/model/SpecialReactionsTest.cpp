@@ -47,9 +47,14 @@ TEST(SpecialReactions, GroupsPartitionTheReactions) {
 }
 
 TEST(SpecialReactions, RowsCarryTheCodeOfTheirName) {
-    for (const auto& row : SpecialReactionsOfGroup(2)) {
-        EXPECT_EQ(row.code, CodeOfName(row.name)) << row.name;
+    std::size_t rows = 0;
+    for (int group = 1; group <= kSpecialReactionGroupCount; ++group) {
+        for (const auto& row : SpecialReactionsOfGroup(group)) {
+            EXPECT_EQ(row.code, CodeOfName(row.name)) << row.name;
+            ++rows;
+        }
     }
+    EXPECT_EQ(rows, 159u) << "every reaction was looked at";
 }
 
 TEST(SpecialReactions, LetterTabs) {

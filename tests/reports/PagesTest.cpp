@@ -3,6 +3,7 @@
 #include "reports/ProtocolPage.h"
 #include "reports/SignPopup.h"
 #include "support/AnswersBuilder.h"
+#include "support/FailingWrites.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
@@ -195,6 +196,32 @@ TEST(HelpPages, AFolderThatCannotBeWrittenNamesThePage) {
     auto failed = RegenerateHelpPages(paths, {});
     ASSERT_TRUE(failed);
     EXPECT_NE(failed->find("90.html"), std::string::npos);
+}
+
+// Each page is replaced on its own: a run that fails part way leaves every page whole, the new
+// ones before the failure and the earlier ones after it, and names the page it stopped at.
+TEST(HelpPages, ARunFailingPartWayLeavesEveryPageWholeAndNamesWhereItStopped) {
+    test::TempDir dir;
+    InstallPaths paths(dir / "quelva");
+    for (const auto& folder : {paths.InterpretationHelpPagesFolder(), paths.ScoringHelpPagesFolder()}) {
+        for (const char* page : {"90.html", "345.html", "496.html"}) {
+            test::WriteBytes(folder / page, "egy korábbi oldal\r\n");
+        }
+    }
+    auto help = HelpWith(345, "M jelölése*", "M*második sor*");
+    // Writing every page takes seconds: fail at the first byte, and among the first pages, after
+    // the new 90.html and before the earlier 345.html and 496.html.
+    test::ExpectFailedWritesLeaveWholeFiles(
+        dir.Path(), [&] { return !RegenerateHelpPages(paths, help); }, test::AfterFailure::EachFileOldOrNew,
+        [](std::size_t total) {
+            return std::vector<std::size_t>{0, total / 8};
+        });
+
+    test::FailWritesAfter failing(1);
+    auto failed = RegenerateHelpPages(paths, help);
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(*failed, failing.Targets().back().string());
+    EXPECT_EQ(*failed, (paths.InterpretationHelpPagesFolder() / "90.html").string());
 }
 
 } // namespace

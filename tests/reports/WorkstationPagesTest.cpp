@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 TEST(WorkstationPages, TheSheetStoresTheSensitivityParanoiaFiguresAndIsWritten) {
     TestStation ws;
     ws.AnswerOnCard(1, 1);
-    ws->scoring.ChooseContentsRow("Szem");
+    ASSERT_EQ(ws->scoring.ChooseContentsRow("Szem").outcome, EntryOutcome::Entered);
     auto path = ws->reports.WriteExaminationSheet();
     ASSERT_TRUE(path);
     EXPECT_EQ(*path, ws.root / "html" / "aktualis.html");
@@ -26,7 +26,7 @@ TEST(WorkstationPages, TheSheetStoresTheSensitivityParanoiaFiguresAndIsWritten) 
 TEST(WorkstationPages, TheProtocolPageLeavesAnswer90SelectedWithoutACardChoice) {
     TestStation ws;
     ws.AnswerOnCard(1, 3);
-    ws->scoring.ClickSignBox(400);
+    ASSERT_EQ(ws->scoring.ClickSignBox(400).outcome, EntryOutcome::Entered);
     test::WriteBytes(ws.root / "aktualis" / "1.txt", "egy denev\xE9r\r\n");
     auto path = ws->reports.WriteProtocolPage();
     ASSERT_TRUE(path);

@@ -1,10 +1,12 @@
 #include "model/ProtocolFile.h"
+#include "platform/AtomicFile.h"
 #include "platform/Cp1250.h"
 #include "scoring/StoredFigures.h"
 #include "statistics/Batch.h"
 #include "statistics/StatisticsFile.h"
 #include "statistics/StatisticsRow.h"
 #include "support/AnswersBuilder.h"
+#include "support/FailingWrites.h"
 #include "support/ProtocolBuilder.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +103,18 @@ TEST(StatisticsFile, TheDuplicateRuleIsCaseSensitive) {
     EXPECT_EQ(CodePresentInFile(file, "kód"), true) << "compared as Windows-1250 text";
     EXPECT_EQ(CodePresentInFile(file, "ab"), false);
     EXPECT_FALSE(CodePresentInFile(dir / "nincs.dat", "ab12").has_value());
+}
+
+// One row is one append: a failed one leaves no half row at the end of the file, and a file it
+// would have created (header and row) does not appear.
+TEST(StatisticsFile, AFailedAppendOfARowLeavesTheFileAsItWas) {
+    const std::string row = "kód\t3\t1\r\n";
+    test::TempDir dir;
+    auto file = dir / "stat1.dat";
+    test::ExpectFailedWritesLeaveWholeFiles(dir.Path(), [&] { return AppendRow(file, row); });
+    EXPECT_EQ(test::ReadBytes(file), EncodeCp1250(StatisticsHeader() + row));
+    test::ExpectFailedWritesLeaveWholeFiles(dir.Path(), [&] { return AppendRow(file, row); });
+    EXPECT_EQ(test::ReadBytes(file), EncodeCp1250(StatisticsHeader() + row + row));
 }
 
 TEST(StatisticsFile, NamesOfNewFiles) {
@@ -242,22 +256,103 @@ TEST_F(Batches, AFolderThatCannotBeScannedIsNoEmptyArchive) {
     EXPECT_FALSE(ProtocolFilesOf(dir / "fajl.qvl"));
 }
 
+// A batch small enough for one append: a failed run leaves the target as it was, and a target
+// it created and kept nothing in is gone.
+TEST_F(Batches, AFailedSmallAttachLeavesTheTargetAsItWas) {
+    auto a = Protocol("a.qvl", "elso", 3);
+    auto b = Protocol("b.qvl", "masodik", 5);
+    test::TempDir out;
+    auto target = out / "cel.dat";
+    auto attach = [&] {
+        auto report = AttachFiles(target, {a, b}, false);
+        EXPECT_EQ(report.rows, 2u);
+        return !report.failure;
+    };
+    test::ExpectFailedWritesLeaveWholeFiles(out.Path(), attach);
+    EXPECT_EQ(SplitLines(test::ReadBytes(target)).size(), 3u);
+    test::ExpectFailedWritesLeaveWholeFiles(out.Path(), attach);
+    EXPECT_EQ(SplitLines(test::ReadBytes(target)).size(), 5u);
+}
+
+// A batch of many appends: one that fails is cut back, so the target keeps the header and the
+// rows of the appends before it, and never a half row. The message says that rows stayed.
+TEST_F(Batches, AFailedLongAttachKeepsOnlyWholeRows) {
+    auto a = Protocol("a.qvl", "elso", 3);
+    test::TempDir out;
+    auto target = out / "cel.dat";
+    ASSERT_EQ(AttachFiles(target, {a}, false).rows, 1u);
+    const auto rowBytes = test::ReadBytes(target).size() - EncodeCp1250(StatisticsHeader()).size();
+    const std::vector<fs::path> files(256 * 1024 / rowBytes, a); // several appends of 64 KiB
+    fs::remove(target);
+    std::size_t total = 0;
+    {
+        test::CountWrites counting;
+        ASSERT_FALSE(AttachFiles(target, files, false).failure);
+        total = counting.Written();
+    }
+    const auto whole = test::ReadBytes(target);
+    ASSERT_EQ(whole.size(), total);
+    ASSERT_GT(total, 3 * 64 * 1024u);
+    for (std::size_t point : {std::size_t{0}, total / 3, total / 2, total - 1}) {
+        SCOPED_TRACE("failing after " + std::to_string(point) + " of " + std::to_string(total) + " bytes");
+        fs::remove(target);
+        test::FailWritesAfter failing(point);
+        auto report = AttachFiles(target, files, false);
+        ASSERT_TRUE(report.failure.has_value());
+        EXPECT_EQ(*report.failure,
+                  "A(z) „" + target.string() + "” állomány nem írható!!! A korábban írt sorok megmaradtak.");
+        // The failed append began at or before `point` and was at most 64 KiB and a row long.
+        const std::size_t kept = fs::exists(target) ? fs::file_size(target) : 0;
+        EXPECT_LE(kept, point);
+        EXPECT_LT(point, kept + 64 * 1024 + rowBytes) << "more than the failed append is gone";
+        if (kept == 0) {
+            EXPECT_FALSE(fs::exists(target)) << "a new target without its header";
+            continue;
+        }
+        auto bytes = test::ReadBytes(target);
+        EXPECT_TRUE(whole.starts_with(bytes));
+        EXPECT_TRUE(bytes.ends_with("\r\n")) << "a half row at the end";
+    }
+}
+
+// The summary export through the atomic writer, as the workstation and the CLI write it: a
+// failed export reports the failure and leaves the previous summary file.
+TEST_F(Batches, AFailedSummaryExportLeavesThePreviousFile) {
+    Protocol("a.qvl", "elso", 3);
+    Protocol("b.qvl", "masodik", 5);
+    auto files = ProtocolFilesOf(dir.Path()).value_or(std::vector<fs::path>{});
+    ASSERT_EQ(files.size(), 2u);
+    test::TempDir out;
+    auto summary = out / "sum_stat.txt";
+    test::WriteBytes(summary, "előző összesítő\r\n");
+    test::ExpectFailedWritesLeaveWholeFiles(out.Path(), [&] {
+        AtomicFileWriter writer(summary);
+        auto report = ExportSummary(files, [&writer](std::string_view bytes) { return writer.Write(bytes); });
+        EXPECT_EQ(report.failure.has_value(), writer.Failed());
+        return !report.failure && writer.Commit();
+    });
+    EXPECT_EQ(SplitLines(test::ReadBytes(summary)).size(), 3u);
+}
+
 TEST_F(Batches, TheWorkstationInstallsTheLastProtocol) {
     auto a = Protocol("a.qvl", "elso", 3);
     auto b = Protocol("b.qvl", "masodik", 5);
     test::TestStation ws;
     fs::create_directories(ws.root / "stat");
     auto target = ws.root / "stat" / "cel.dat";
-    ws->statistics.AttachBatch(target, {a, b});
+    EXPECT_EQ(ws->statistics.AttachBatch(target, {a, b}).rows, 0u);
     EXPECT_EQ(ws.notifier.Messages(),
               (std::vector<std::string>{"Nem jelölt ki DAT-fájlt a csatolás céljaként!"}))
         << "the target must exist";
     ASSERT_TRUE(ws->statistics.AttachToStatistics(target)) << "the attach dialog creates a new file";
     EXPECT_FALSE(ws->statistics.AttachToStatistics(target)) << "the same code twice is refused";
     std::vector<std::pair<std::size_t, std::size_t>> progress;
-    ws->statistics.AttachBatch(target, {a, b}, [&progress](std::size_t done, std::size_t total) {
-        progress.emplace_back(done, total);
-    });
+    auto report =
+        ws->statistics.AttachBatch(target, {a, b}, [&progress](std::size_t done, std::size_t total) {
+            progress.emplace_back(done, total);
+        });
+    EXPECT_EQ(report.rows, 2u);
+    EXPECT_FALSE(report.failure);
     EXPECT_EQ(progress, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 2}, {1, 2}, {2, 2}}))
         << "the caller hears of every file";
     EXPECT_EQ(ws->session.CurrentProtocol().personal.code, "masodik");

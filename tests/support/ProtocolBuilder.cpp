@@ -5,6 +5,8 @@
 #include "platform/LineFile.h"
 #include "scoring/AnswerCounts.h"
 
+#include <gtest/gtest.h>
+
 namespace quelvarin::test {
 
 TestStation::TestStation() : TestStation(std::filesystem::path()) {}
@@ -20,7 +22,8 @@ TestStation::TestStation(const std::filesystem::path& givenRoot) {
 
 void TestStation::AnswerOnCard(int answer, int card) {
     station->scoring.SelectAnswer(answer);
-    station->scoring.ChooseCard(card);
+    EXPECT_TRUE(station->scoring.ChooseCard(card))
+        << "card " << card << " for answer " << answer << " refused";
 }
 
 ParsedProtocol ScoredProtocol() {

@@ -37,7 +37,8 @@ struct TestStation {
 
     Workstation& operator*() { return *station; }
     Workstation* operator->() { return station.get(); }
-    // Selects the answer and gives it the card, as the card-choice window does.
+    // Selects the answer and gives it the card, as the card-choice window does; a refused card
+    // fails the test.
     void AnswerOnCard(int answer, int card);
 };
 

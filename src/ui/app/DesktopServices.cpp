@@ -51,7 +51,8 @@ std::optional<QString> DesktopServices::ChooseFileToSave(QWidget* parent, const 
     return chooser.selectedFiles().front();
 }
 
-std::optional<int> DesktopServices::ChooseFromMenu(QWidget* parent, QPoint globalPosition, const QStringList& items) {
+std::optional<int> DesktopServices::ChooseFromMenu(QWidget* parent, QPoint globalPosition,
+                                                   const QStringList& items) {
     QMenu menu(parent);
     for (const auto& item : items) {
         menu.addAction(item);
@@ -63,8 +64,8 @@ std::optional<int> DesktopServices::ChooseFromMenu(QWidget* parent, QPoint globa
     return static_cast<int>(menu.actions().indexOf(chosen));
 }
 
-std::optional<QString> DesktopServices::AskForText(QWidget* parent, const QString& title, const QString& prompt,
-                                                   const QString& initial) {
+std::optional<QString> DesktopServices::AskForText(QWidget* parent, const QString& title,
+                                                   const QString& prompt, const QString& initial) {
     QInputDialog dialog(parent);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);

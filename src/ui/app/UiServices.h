@@ -3,7 +3,6 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 class QWidget;
@@ -35,7 +34,8 @@ public:
     virtual std::optional<QString> ChooseFileToSave(QWidget* parent, const FileDialog& dialog) = 0;
 
     // A popup menu at a screen position; the index of the chosen item, nothing when dismissed.
-    virtual std::optional<int> ChooseFromMenu(QWidget* parent, QPoint globalPosition, const QStringList& items) = 0;
+    virtual std::optional<int> ChooseFromMenu(QWidget* parent, QPoint globalPosition,
+                                              const QStringList& items) = 0;
     // The line-input dialog; nothing when cancelled.
     virtual std::optional<QString> AskForText(QWidget* parent, const QString& title, const QString& prompt,
                                               const QString& initial) = 0;
