@@ -1,6 +1,5 @@
 #include "cli/CliCommands.h"
 
-#include "cli/FiguresJson.h"
 #include "interpretation/Interpretation.h"
 #include "model/ProtocolFile.h"
 #include "platform/AtomicFile.h"
@@ -10,6 +9,7 @@
 #include "platform/Version.h"
 #include "statistics/Batch.h"
 #include "statistics/StatisticsRow.h"
+#include "workstation/FiguresJson.h"
 #include "workstation/Messages.h"
 #include "workstation/Workstation.h"
 

@@ -51,6 +51,10 @@ fs::path InstallPaths::SoundFile(std::string_view language, unsigned code) const
     return m_root / "hangok" / std::string(language) / (std::to_string(code) + ".wav");
 }
 
+fs::path InstallPaths::CardGlyphFile(int card) const {
+    return LocationFolder() / ("lok_" + std::to_string(card) + ".bmp");
+}
+
 fs::path InstallPaths::WordDocumentFile(std::string_view code) const {
     return m_root / "doc" / (DocumentFileName(code) + ".doc");
 }

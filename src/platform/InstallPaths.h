@@ -54,6 +54,11 @@ public:
     std::filesystem::path TopicHelpFolder() const { return m_root / "help"; }
     std::filesystem::path NotesFolder() const { return m_root / "jegyzet"; }
     std::filesystem::path VersionFile() const { return m_root / "ver.num"; }
+    // The program's icon and the program-information window's picture.
+    std::filesystem::path ProgramIconFile() const { return m_root / "quelvarin.png"; }
+    std::filesystem::path ProgramPictureFile() const { return m_root / "programinfo.png"; }
+    // The glyph of the "lok" toolbar button for card 1..10: lok/lok_<card>.bmp.
+    std::filesystem::path CardGlyphFile(int card) const;
     std::filesystem::path ExperienceTypeFolder() const { return m_root / "et"; }
     // hangok/<language>/<code>.wav, language "magyar" or "angol".
     std::filesystem::path SoundFile(std::string_view language, unsigned code) const;

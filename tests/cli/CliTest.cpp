@@ -1,9 +1,9 @@
 #include "cli/CliCommands.h"
-#include "cli/JsonWriter.h"
 #include "model/ProtocolFile.h"
 #include "platform/Cp1250.h"
 #include "platform/LineFile.h"
 #include "support/ProtocolBuilder.h"
+#include "workstation/JsonWriter.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

@@ -52,10 +52,10 @@ std::optional<QString> DesktopServices::ChooseFileToSave(QWidget* parent, const 
 }
 
 std::optional<int> DesktopServices::ChooseFromMenu(QWidget* parent, QPoint globalPosition,
-                                                   const QStringList& items) {
+                                                   const QStringList& items, const QList<bool>& enabled) {
     QMenu menu(parent);
-    for (const auto& item : items) {
-        menu.addAction(item);
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        menu.addAction(items[i])->setEnabled(i >= enabled.size() || enabled[i]);
     }
     auto* chosen = menu.exec(globalPosition);
     if (!chosen) {

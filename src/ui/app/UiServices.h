@@ -34,8 +34,9 @@ public:
     virtual std::optional<QString> ChooseFileToSave(QWidget* parent, const FileDialog& dialog) = 0;
 
     // A popup menu at a screen position; the index of the chosen item, nothing when dismissed.
+    // Items whose flag in `enabled` is false are shown greyed (all are enabled without flags).
     virtual std::optional<int> ChooseFromMenu(QWidget* parent, QPoint globalPosition,
-                                              const QStringList& items) = 0;
+                                              const QStringList& items, const QList<bool>& enabled = {}) = 0;
     // The line-input dialog; nothing when cancelled.
     virtual std::optional<QString> AskForText(QWidget* parent, const QString& title, const QString& prompt,
                                               const QString& initial) = 0;

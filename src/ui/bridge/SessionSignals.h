@@ -13,7 +13,7 @@ public:
     explicit SessionSignals(Session& session, QObject* parent = nullptr);
     ~SessionSignals() override;
 
-signals:
+Q_SIGNALS:
     void figuresRecomputed();
     void selectionChanged();
     void answerChanged(int answer);
@@ -28,18 +28,18 @@ signals:
     void modeChanged();
 
 private:
-    void FiguresRecomputed(RefreshSteps) override { emit figuresRecomputed(); }
-    void SelectionChanged() override { emit selectionChanged(); }
-    void AnswerChanged(int answer) override { emit answerChanged(answer); }
-    void AnswerTextChanged(int answer) override { emit answerTextChanged(answer); }
-    void ProtocolReplaced(ProtocolSource) override { emit protocolReplaced(); }
-    void HelpTextsShown(const HelpTexts& texts) override { emit helpTextsShown(texts.code); }
-    void HelpTextsCleared() override { emit helpTextsCleared(); }
-    void ModifiedChanged(bool modified) override { emit modifiedChanged(modified); }
-    void PersonalDataChanged() override { emit personalDataChanged(); }
-    void CardTimesChanged(int card) override { emit cardTimesChanged(card); }
-    void ChecksChanged() override { emit checksChanged(); }
-    void ModeChanged() override { emit modeChanged(); }
+    void FiguresRecomputed(RefreshSteps) override { Q_EMIT figuresRecomputed(); }
+    void SelectionChanged() override { Q_EMIT selectionChanged(); }
+    void AnswerChanged(int answer) override { Q_EMIT answerChanged(answer); }
+    void AnswerTextChanged(int answer) override { Q_EMIT answerTextChanged(answer); }
+    void ProtocolReplaced(ProtocolSource) override { Q_EMIT protocolReplaced(); }
+    void HelpTextsShown(const HelpTexts& texts) override { Q_EMIT helpTextsShown(texts.code); }
+    void HelpTextsCleared() override { Q_EMIT helpTextsCleared(); }
+    void ModifiedChanged(bool modified) override { Q_EMIT modifiedChanged(modified); }
+    void PersonalDataChanged() override { Q_EMIT personalDataChanged(); }
+    void CardTimesChanged(int card) override { Q_EMIT cardTimesChanged(card); }
+    void ChecksChanged() override { Q_EMIT checksChanged(); }
+    void ModeChanged() override { Q_EMIT modeChanged(); }
 
     Session& m_session;
 };

@@ -1,8 +1,8 @@
-#include "cli/FiguresJson.h"
+#include "workstation/FiguresJson.h"
 
-#include "cli/JsonWriter.h"
 #include "scoring/AnswerCounts.h"
 #include "workstation/IndexFiguresView.h"
+#include "workstation/JsonWriter.h"
 #include "workstation/PsychogramView.h"
 #include "workstation/Session.h"
 

@@ -1,4 +1,4 @@
-#include "cli/JsonWriter.h"
+#include "workstation/JsonWriter.h"
 
 #include <cstdio>
 

@@ -1,0 +1,145 @@
+#include "ui/app/WorkstationApp.h"
+
+#include "platform/InstallPaths.h"
+#include "platform/Version.h"
+#include "ui/app/DesktopServices.h"
+#include "ui/app/QtSoundPlayer.h"
+#include "ui/app/QtText.h"
+#include "workstation/FiguresJson.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QTranslator>
+#include <cstdlib>
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+namespace quelvarin::ui {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "Használat: quelvarin [--root MAPPA] [FÁJL.qvl]\n"
+    "           quelvarin --help | --version\n"
+    "  --root MAPPA   a telepítési fa (alapértelmezés: ~/.local/share/tamrel/quelva)\n"
+    "  FÁJL.qvl       induláskor megnyitott jegyzőkönyv\n";
+
+struct Invocation {
+    fs::path root = InstallPaths::DefaultRoot();
+    std::optional<fs::path> file;
+};
+
+std::optional<Invocation> ParseArguments(const std::vector<std::string>& args) {
+    Invocation invocation;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--root" && i + 1 < args.size() && !args[i + 1].empty()) {
+            invocation.root = args[++i];
+        } else if (!args[i].empty() && args[i][0] != '-' && !invocation.file) {
+            invocation.file = args[i];
+        } else {
+            return std::nullopt;
+        }
+    }
+    return invocation;
+}
+
+bool DisplayAvailable() {
+#if defined(__linux__)
+    auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+// Without a display: the figures of the protocol (the sample by default), as quelvarin-cli
+// prints them, read without touching the root.
+int PrintFigures(const Invocation& invocation) {
+    auto file = invocation.file.value_or(InstallPaths(invocation.root).ArchiveFolder() / "minta.qvl");
+    std::cout << "Nincs grafikus kijelző, a munkaállomás ablakai nem nyithatók meg; "
+                 "a jegyzőkönyv mutatói: "
+              << file.string() << std::endl;
+    struct ToStandardError : Notifier {
+        void Message(std::string_view text) override { std::cerr << text << '\n'; }
+        bool Ask(std::string_view) override { return false; }
+    } notifier;
+    MemoryAnswerTextStore texts;
+    SilentSoundPlayer sound;
+    SystemClock clock;
+    Workstation station({InstallPaths(invocation.root), notifier, texts, sound, clock},
+                        ProtocolFilesDesk::Recovery::Off);
+    if (!station.files.LoadProtocol(file)) {
+        return 2;
+    }
+    std::cout << FiguresJson(station.session);
+    return 0;
+}
+
+} // namespace
+
+void PrepareApplication(QApplication& application) {
+    application.setApplicationName(QStringLiteral("Quelvarin"));
+    application.setApplicationVersion(ToQt(kVersion));
+    QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(translator);
+    }
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Sizes in pixels, as the fixed window is laid out in pixels.
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+}
+
+WorkstationApp::WorkstationApp(const fs::path& root, UiServices& services, SoundPlayer& sound,
+                               const Clock& clock)
+    : m_notifier(services), m_texts(InstallPaths(root)),
+      m_station({InstallPaths(root), m_notifier, m_texts, sound, clock}, ProtocolFilesDesk::Recovery::Kept),
+      m_window(std::make_unique<TMainForm>(m_station, services, m_notifier, clock)) {}
+
+int RunWorkstation(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "quelvarin " << kVersion << '\n';
+        return 0;
+    }
+    auto invocation = ParseArguments(args);
+    if (!invocation) {
+        std::cerr << kUsage;
+        return 1;
+    }
+    if (!EnsureInstallTree(invocation->root, FindShippedTree(fs::absolute(argv[0])))) {
+        std::cerr << "A telepítési fa (" << invocation->root.string() << ") nem hozható létre.\n";
+        return 2;
+    }
+    if (!DisplayAvailable()) {
+        return PrintFigures(*invocation);
+    }
+
+    QApplication application(argc, argv);
+    PrepareApplication(application);
+    DesktopServices services;
+    QtSoundPlayer sound;
+    SystemClock clock;
+    WorkstationApp workstation(invocation->root, services, sound, clock);
+    workstation.MainWindow().show();
+    workstation.MainWindow().StartUp(invocation->file);
+    return application.exec();
+}
+
+} // namespace quelvarin::ui

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "model/SignCode.h"
+
+#include <QPushButton>
+
+namespace quelvarin::ui {
+
+// A box of the sign picker bound to one sign: a click scores it, the mouse over it loads its
+// help, and a figure or a family heading may colour it.
+class SignBox : public QPushButton {
+    Q_OBJECT
+public:
+    enum class Shade { Plain, Source, Chosen }; // white; yellow: a figure's source; green: HelpEditMode
+
+    SignBox(SignCode code, const QString& caption, QWidget* parent);
+
+    SignCode Code() const { return m_code; }
+    void SetShade(Shade shade);
+    Shade CurrentShade() const { return m_shade; }
+
+Q_SIGNALS:
+    void pointed(quint16 code);      // the mouse came over the box
+    void leftClicked(quint16 code);  // a click or the space bar
+    void rightClicked(quint16 code); // the right mouse button
+
+protected:
+    void enterEvent(QEnterEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    SignCode m_code;
+    Shade m_shade = Shade::Plain;
+};
+
+} // namespace quelvarin::ui

@@ -1,0 +1,44 @@
+#include "UiFixture.h"
+
+#include "platform/InstallPaths.h"
+
+#include <QAbstractItemView>
+
+namespace quelvarin::ui::test {
+
+UiStation::UiStation() : UiStation(std::filesystem::path()) {}
+
+UiStation::UiStation(const std::filesystem::path& givenRoot) {
+    root = givenRoot.empty() ? dir / "quelva" : givenRoot;
+    EnsureInstallTree(root, QUELVARIN_SHIPPED_TREE);
+    m_app = std::make_unique<WorkstationApp>(root, services, sound, clock);
+    Main().show();
+    Main().activateWindow();
+    if (!QTest::qWaitForWindowExposed(&Main()) || !QTest::qWaitForWindowActive(&Main())) {
+        qWarning("the main window was not shown");
+    }
+}
+
+void ClickRow(QAbstractItemView* view, int row, Qt::MouseButton button) {
+    auto index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), button, {}, view->visualRect(index).center());
+}
+
+void DoubleClickRow(QAbstractItemView* view, int row) {
+    auto index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    auto at = view->visualRect(index).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+}
+
+QStringList Rows(QAbstractItemView* view) {
+    QStringList rows;
+    for (int row = 0; row < view->model()->rowCount(); ++row) {
+        rows.append(view->model()->index(row, 0).data().toString());
+    }
+    return rows;
+}
+
+} // namespace quelvarin::ui::test

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ScriptedServices.h"
+#include "support/ProtocolBuilder.h"
+#include "support/TempDir.h"
+#include "ui/app/WorkstationApp.h"
+#include "ui/main/TMainForm.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+#include <filesystem>
+#include <memory>
+
+namespace quelvarin::ui::test {
+
+// A workstation over a fresh copy of the shipped installation tree, with the scripted desktop,
+// a fixed clock and a recording sound player; its main window is shown offscreen.
+class UiStation {
+public:
+    UiStation();
+    explicit UiStation(const std::filesystem::path& root);
+
+    TMainForm& Main() { return m_app->MainWindow(); }
+    Workstation& Station() { return m_app->Station(); }
+    const Session& State() { return m_app->Station().session; }
+
+    // A control of the main window or of one of its windows, by object name.
+    template <typename T = QWidget>
+    T* Find(const QString& name) {
+        auto* found = Main().findChild<T*>(name);
+        if (!found) {
+            qWarning("no control named %s", qPrintable(name));
+        }
+        return found;
+    }
+
+    quelvarin::test::TempDir dir;
+    std::filesystem::path root;
+    ScriptedServices services;
+    quelvarin::test::RecordingSoundPlayer sound;
+    FixedClock clock{"2026.12.10."};
+
+private:
+    std::unique_ptr<WorkstationApp> m_app;
+};
+
+// Clicks the row of a list or a tree widget, as the examiner does.
+void ClickRow(QAbstractItemView* view, int row, Qt::MouseButton button = Qt::LeftButton);
+void DoubleClickRow(QAbstractItemView* view, int row);
+// The texts of a list's rows.
+QStringList Rows(QAbstractItemView* view);
+
+} // namespace quelvarin::ui::test
