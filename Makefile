@@ -12,13 +12,17 @@ FUZZ_SMOKE_SECONDS ?= 20
 FUZZ_SECONDS       ?= 300
 
 CLI    = $(BUILD)/src/quelvarin-cli
+GUI    = $(BUILD)/src/quelvarin
 SAMPLE = data/quelva/archivum/minta.qvl
+# The workstation of `make run` keeps its files here, seeded from data/quelva/ on the first
+# run, so that running it never changes a tracked file.
+RUN_ROOT ?= $(BUILD)/quelva
 
 .PHONY: run test deps build asan release clang-release fuzz-build fuzz-smoke fuzz bench sample golden clean \
         install-data sign-help topic-help card-glyphs program-pictures word-template voices
 
 run: deps build
-	$(CLI) --root data/quelva figures $(SAMPLE)
+	$(GUI) --root $(RUN_ROOT) $(RUN_ROOT)/archivum/minta.qvl
 
 test: deps build asan release clang-release fuzz-smoke
 	ctest --test-dir $(BUILD) --output-on-failure -j2
