@@ -41,10 +41,12 @@ bool ProtocolFilesDesk::LoadProtocol(const fs::path& path, ProtocolSource source
 }
 
 bool ProtocolFilesDesk::Install(ParsedProtocol parsed, ProtocolSource source) {
-    // The texts go first: if one cannot be written the current protocol stays as it was.
+    // The texts go first: if one cannot be written the current protocol stays as it was. An
+    // answer without text has no file, which reads as no text (and costs no write to disk).
     auto& texts = m_session.Texts();
     for (int n = 1; n <= kAnswerCount; ++n) {
-        if (!texts.Write(n, parsed.texts[static_cast<std::size_t>(n - 1)])) {
+        const auto& text = parsed.texts[static_cast<std::size_t>(n - 1)];
+        if (!(text.empty() ? texts.Remove(n) : texts.Write(n, text))) {
             m_session.Notify().Message(messages::CannotWrite(texts.Where(n)));
             return false;
         }

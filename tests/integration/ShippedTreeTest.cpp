@@ -75,5 +75,36 @@ TEST(ShippedTree, SeedsAFreshRootWithItsFolders) {
     EXPECT_FALSE(fs::exists(paths.CurrentFolder() / ".gitkeep"));
 }
 
+// The data the windows read: each file there, and of the kind its reader expects.
+TEST(ShippedTree, TheWindowsDataIsThere) {
+    InstallPaths paths(kShipped);
+    auto starts = [](const fs::path& file, std::string_view magic) {
+        auto bytes = ReadFileBytes(file);
+        return bytes && bytes->starts_with(magic);
+    };
+    auto version = ReadLineFile(paths.VersionFile());
+    ASSERT_TRUE(version && !version->empty());
+    EXPECT_EQ((*version)[0], QUELVARIN_VERSION) << "ver.num and the program's version go together";
+    for (const auto* topic : {"ft.hlp", "det.hlp", "tart.hlp", "gyak.hlp", "kulre.hlp"}) {
+        auto lines = ReadLineFile(paths.TopicHelpFolder() / topic);
+        ASSERT_TRUE(lines) << topic;
+        EXPECT_GT(lines->size(), 20u) << topic;
+    }
+    for (int card = 1; card <= kCardCount; ++card) {
+        EXPECT_TRUE(starts(paths.CardGlyphFile(card), "BM")) << card;
+    }
+    for (auto language : {"magyar", "angol"}) {
+        for (int code = codes::kFirstLocation; code <= codes::kLastLocation; ++code) {
+            auto wav = ReadFileBytes(paths.SoundFile(language, static_cast<unsigned>(code)));
+            ASSERT_TRUE(wav) << language << code;
+            EXPECT_TRUE(wav->starts_with("RIFF") && wav->substr(8, 4) == "WAVE") << language << code;
+        }
+    }
+    EXPECT_TRUE(starts(paths.ShippedWordTemplateFile(), "{\\rtf1"));
+    EXPECT_FALSE(fs::exists(paths.WordTemplateFile())) << "the examiner's own template is made from it";
+    EXPECT_TRUE(starts(paths.ProgramIconFile(), "\x89PNG"));
+    EXPECT_TRUE(starts(paths.ProgramPictureFile(), "\x89PNG"));
+}
+
 } // namespace
 } // namespace quelvarin

@@ -52,6 +52,7 @@ TEST(Lifecycle, NewProtocolResetsAndDeletesTheAnswerTexts) {
 
 TEST(LoadProtocol, InstallsTheFileWritesEveryTextAndRefreshes) {
     TestStation ws;
+    test::WriteBytes(ws.root / "aktualis" / "50.txt", "az előző jegyzőkönyv szövege\r\n");
     // A file saved before its answer counts were taken carries stale counts; a load retakes them.
     auto bytes = test::ProtocolBytesWithLine(ScoredBytes(), 56 + 397 - 109, "0");
     test::WriteBytes(ws.dir / "k.qvl", bytes);
@@ -73,7 +74,9 @@ TEST(LoadProtocol, InstallsTheFileWritesEveryTextAndRefreshes) {
     EXPECT_EQ(ws->session.Columns().Entries(SignColumn::Locations), (std::vector<std::string>{"G"}));
 
     EXPECT_EQ(test::ReadBytes(ws.root / "aktualis" / "2.txt"), "K\xE9t ember,\r\n\r\nakik t\xE1ncolnak.\r\n");
-    EXPECT_EQ(test::ReadBytes(ws.root / "aktualis" / "50.txt"), "") << "empty texts are written too";
+    EXPECT_FALSE(fs::exists(ws.root / "aktualis" / "50.txt"))
+        << "an answer without text keeps no file, not the previous protocol's";
+    EXPECT_TRUE(ws->session.AnswerTextOf(50).empty());
     // Only an item whose counter is exactly 1 is ticked.
     EXPECT_TRUE(ws->indices.SupplementaryChecks()[2]);
     EXPECT_FALSE(ws->indices.SupplementaryChecks()[3]);

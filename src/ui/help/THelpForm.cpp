@@ -21,6 +21,7 @@ THelpForm::THelpForm(const InstallPaths& paths, Notifier& notifier, QWidget* par
     auto* menu = new QMenuBar(this);
     m_save = menu->addAction(ToQt(texts::kTopicHelpSave));
     m_save->setObjectName(QStringLiteral("SaveTopicAction"));
+    m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_save->setEnabled(false);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(4, 0, 4, 4);

@@ -24,8 +24,10 @@ TTextEdForm::TTextEdForm(UiServices& services, Notifier& notifier, QWidget* pare
     auto* file = bar->addMenu(ToQt(texts::kTextEditorMenu));
     auto* open = file->addAction(ToQt(texts::kTextEditorOpen));
     open->setObjectName(QStringLiteral("OpenTextFileAction"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     m_save = file->addAction(ToQt(texts::kTextEditorSave));
     m_save->setObjectName(QStringLiteral("SaveTextFileAction"));
+    m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_list->setObjectName(QStringLiteral("TextLines"));
     m_list->setAccessibleName(windowTitle());
     m_list->installEventFilter(this);

@@ -19,6 +19,7 @@ SignHelpForm::SignHelpForm(SignHelpDesk& help, HelpFile file, QWidget* parent)
     auto* menu = new QMenuBar(this);
     m_store = menu->addAction(ToQt(texts::kStoreHelp));
     m_store->setObjectName(QStringLiteral("StoreHelpAction"));
+    m_store->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_store->setEnabled(false);
     m_text->setObjectName(QStringLiteral("HelpText"));
     m_text->setAccessibleName(windowTitle());

@@ -1,0 +1,138 @@
+// The window's costs as the examiner feels them, offscreen: start to the first painted main
+// window (every window of the desk made), a sign-box click to every label it changes, the
+// sample protocol opened into the window, and the resident memory after the start.
+// Run: build/bench/quelvarin_ui_bench
+#include "platform/InstallPaths.h"
+#include "ui/app/WorkstationApp.h"
+#include "ui/main/SignBox.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace quelvarin::ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A desktop that answers every question no and opens nothing.
+class QuietServices : public UiServices {
+public:
+    void ShowMessage(QWidget*, const QString&) override {}
+    bool AskYesNo(QWidget*, const QString&) override { return false; }
+    std::optional<QString> ChooseFileToOpen(QWidget*, const FileDialog&) override { return std::nullopt; }
+    std::optional<QString> ChooseFileToSave(QWidget*, const FileDialog&) override { return std::nullopt; }
+    std::optional<int> ChooseFromMenu(QWidget*, QPoint, const QStringList&, const QList<bool>&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> AskForText(QWidget*, const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    bool OpenDocument(const QString&) override { return false; }
+};
+
+fs::path Root() {
+    static const fs::path root = [] {
+        auto path = fs::temp_directory_path() / "quelvarin-ui-bench";
+        fs::remove_all(path);
+        EnsureInstallTree(path, QUELVARIN_SHIPPED_TREE);
+        return path;
+    }();
+    return root;
+}
+
+struct Desk {
+    QuietServices services;
+    SilentSoundPlayer sound;
+    SystemClock clock;
+    WorkstationApp app{Root(), services, sound, clock};
+
+    void ShowAndPaint() {
+        app.MainWindow().show();
+        app.MainWindow().repaint();
+        QApplication::processEvents();
+    }
+};
+
+long ResidentKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    long value = 0;
+    while (status >> key) {
+        if (key == "VmRSS:") {
+            status >> value;
+            return value;
+        }
+        status.ignore(1 << 12, '\n');
+    }
+    return 0;
+}
+
+void BM_StartToFirstPaintedMainWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        Desk desk;
+        desk.ShowAndPaint();
+        state.PauseTiming();
+        desk.app.MainWindow().hide();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartToFirstPaintedMainWindow)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_ResidentMemoryAfterStart(benchmark::State& state) {
+    for (auto _ : state) {
+        Desk desk;
+        desk.ShowAndPaint();
+        state.counters["resident_MB"] = static_cast<double>(ResidentKilobytes()) / 1024.0;
+    }
+}
+BENCHMARK(BM_ResidentMemoryAfterStart)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_OpenSampleIntoTheWindow(benchmark::State& state) {
+    Desk desk;
+    desk.ShowAndPaint();
+    auto sample = Root() / "archivum" / "minta.qvl";
+    for (auto _ : state) {
+        desk.app.Station().files.LoadProtocol(sample);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_OpenSampleIntoTheWindow)->Unit(benchmark::kMillisecond);
+
+// A click on the "G" box of answer 1: the sign is entered and every figure label, list row and
+// column it changes is redrawn before the click returns. The removal that keeps the answer
+// from filling up is not timed.
+void BM_SignBoxClickToLabelsUpdated(benchmark::State& state) {
+    Desk desk;
+    desk.ShowAndPaint();
+    auto& station = desk.app.Station();
+    station.files.LoadProtocol(Root() / "archivum" / "minta.qvl");
+    auto* box = desk.app.MainWindow().findChild<SignBox*>(QStringLiteral("SignBox400"));
+    auto* formula = desk.app.MainWindow().findChild<QLabel*>(QStringLiteral("Figure8"));
+    for (auto _ : state) {
+        box->click();
+        benchmark::DoNotOptimize(formula->text());
+        state.PauseTiming();
+        auto last = station.session.Columns().Entries(SignColumn::Locations).size() - 1;
+        station.scoring.RemoveColumnEntry(SignColumn::Locations, last);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SignBoxClickToLabelsUpdated)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace quelvarin::ui
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    quelvarin::ui::PrepareApplication(application);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
