@@ -135,6 +135,7 @@ private Q_SLOTS:
         QVERIFY(fs::exists(ui.dir / "ment.qvl"));
         QCOMPARE(ui.services.dialogs.last().title, QStringLiteral("Rorschach jkv. lemezre írása"));
         QCOMPARE(ui.services.dialogs.last().filter, QStringLiteral("Rorschach mentett fájl (*.qvl)"));
+        QCOMPARE(ui.services.dialogs.last().folder, QString::fromStdString((ui.root / "archivum").string()));
         QVERIFY(!ui.State().Modified());
 
         ui.Station().files.NewProtocol();
@@ -354,8 +355,9 @@ private Q_SLOTS:
             UiStation first(root);
             AnswerOnCard(first, 3, 7);
             ClickBox(first, 402);
-            first.clock.Advance(std::chrono::seconds(2));
-            QVERIFY(first.Station().files.WriteRecoveryCopyIfDue());
+            // The window's timer writes the copy once a second has passed since the change.
+            first.clock.Advance(std::chrono::seconds(1));
+            QTRY_VERIFY_WITH_TIMEOUT(fs::exists(root / "aktualis" / "mentetlen.qvl"), 2000);
         }
         UiStation again(root);
         again.services.answers.enqueue(true);
@@ -421,6 +423,9 @@ private Q_SLOTS:
         QCOMPARE(document.parent_path(), ui.root / "doc");
         QVERIFY(fs::exists(document));
         QVERIFY2(!fs::exists(ui.root / "sablon.doc"), "the examiner's own template is not made by doc");
+        Trigger(ui, QStringLiteral("OwnWordTemplateItem"));
+        QCOMPARE(ui.services.opened.last(), QString::fromStdString((ui.root / "sablon.doc").string()));
+        QVERIFY(fs::exists(ui.root / "sablon.doc"));
     }
 
     void TheKeyboardReachesTheMenusAndThePages() {

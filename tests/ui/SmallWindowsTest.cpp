@@ -14,6 +14,7 @@
 #include "ui/main/SignPicker.h"
 #include "ui/signhelp/SignHelpForm.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QEnterEvent>
@@ -136,6 +137,27 @@ private Q_SLOTS:
         mode->trigger();
         QVERIFY(!ui.State().HelpEditMode());
         QVERIFY(ui.Find<QListWidget>(QStringLiteral("ContentsAlphabetical"))->isEnabled());
+    }
+
+    // A group button fills the reaction list and releases the letter tabs; a tab lists the
+    // names of its initials and releases the group buttons.
+    void TheReactionGroupsAndTheLetterTabs() {
+        UiStation ui;
+        ui.Main().Picker()->ShowPage(picker::Page::SpecialReactions);
+        auto* group = ui.Find<QPushButton>(QStringLiteral("ReactionGroup14"));
+        auto* tab = ui.Find<QAbstractButton>(QStringLiteral("LetterTab19")); // "u,ü"
+        auto* list = ui.Find<QListWidget>(QStringLiteral("ReactionList"));
+        QCOMPARE(tab->text(), QStringLiteral("u,ü"));
+        QTest::mouseClick(group, Qt::LeftButton);
+        QVERIFY(group->isChecked());
+        QCOMPARE(Rows(list).first(), QStringLiteral("Anális"));
+        QTest::mouseClick(tab, Qt::LeftButton);
+        QVERIFY(tab->isChecked());
+        QVERIFY(!group->isChecked());
+        QCOMPARE(Rows(list), (QStringList{QStringLiteral("Unbestimmt"), QStringLiteral("Ütközés"),
+                                          QStringLiteral("Uretrális"), QStringLiteral("Undor-reakció")}));
+        QTest::mouseClick(group, Qt::LeftButton);
+        QVERIFY(!tab->isChecked());
     }
 
     void TheAnswerTextFollowsTheSelection() {

@@ -10,8 +10,19 @@
 namespace quelvarin::ui {
 
 namespace {
+
 constexpr int kCodeRole = Qt::UserRole + 1;
+
+// No button of an exclusive group down (exclusivity alone keeps one down).
+void ReleaseAll(QButtonGroup* group) {
+    group->setExclusive(false);
+    for (auto* button : group->buttons()) {
+        button->setChecked(false);
+    }
+    group->setExclusive(true);
 }
+
+} // namespace
 
 SpecialReactionsPage::SpecialReactionsPage(PickerDesks desks, QWidget* parent)
     : PickerPage(picker::Page::SpecialReactions, desks, parent), m_groups(new QButtonGroup(this)),
@@ -28,11 +39,7 @@ SpecialReactionsPage::SpecialReactionsPage(PickerDesks desks, QWidget* parent)
     }
     m_groups->setExclusive(true);
     connect(m_groups, &QButtonGroup::idClicked, this, [this](int group) {
-        m_letters->setExclusive(false);
-        for (auto* letter : m_letters->buttons()) {
-            letter->setChecked(false);
-        }
-        m_letters->setExclusive(true);
+        ReleaseAll(m_letters);
         Fill(SpecialReactionsOfGroup(group));
     });
 
@@ -59,11 +66,7 @@ SpecialReactionsPage::SpecialReactionsPage(PickerDesks desks, QWidget* parent)
     }
     m_letters->setExclusive(true);
     connect(m_letters, &QButtonGroup::idClicked, this, [this](int tab) {
-        m_groups->setExclusive(false);
-        for (auto* group : m_groups->buttons()) {
-            group->setChecked(false);
-        }
-        m_groups->setExclusive(true);
+        ReleaseAll(m_groups);
         Fill(SpecialReactionsOfTab(SpecialReactionLetterTabs()[static_cast<std::size_t>(tab)].caption));
     });
 

@@ -167,7 +167,7 @@ void TMainForm::BuildToolbar() {
 void TMainForm::BuildMenus() {
     auto* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
-    auto item = [this](QMenu* into, std::string_view caption, const QString& name) {
+    auto item = [](QMenu* into, std::string_view caption, const QString& name) {
         auto* action = into->addAction(ToQt(caption));
         action->setObjectName(name);
         return action;
@@ -445,7 +445,7 @@ bool TMainForm::SaveProtocol() {
     }
     fs::path path = FromQt(*chosen);
     if (!path.has_extension()) {
-        path += "." + std::string(texts::kProtocolExtension);
+        path.replace_extension(std::string(texts::kProtocolExtension));
     }
     std::error_code error;
     if (fs::exists(path, error) && !m_notifier.Ask(texts::AskOverwrite(path.string()))) {
