@@ -36,9 +36,8 @@ std::string& FieldOf(PersonalData& personal, PersonalField field) {
 
 } // namespace
 
-void PersonalDataDesk::SetField(PersonalField field, std::string_view text) {
-    auto value = WithoutLineBreaks(std::string(text));
-    auto& stored = FieldOf(m_session.EditProtocol().personal, field);
+template <typename Value>
+void PersonalDataDesk::Store(Value& stored, Value value) {
     if (stored == value) {
         return;
     }
@@ -47,14 +46,12 @@ void PersonalDataDesk::SetField(PersonalField field, std::string_view text) {
     m_session.Tell([](SessionObserver& o) { o.PersonalDataChanged(); });
 }
 
+void PersonalDataDesk::SetField(PersonalField field, std::string_view text) {
+    Store(FieldOf(m_session.EditProtocol().personal, field), WithoutLineBreaks(std::string(text)));
+}
+
 void PersonalDataDesk::SetAge(std::int32_t age) {
-    auto& stored = m_session.EditProtocol().personal.age;
-    if (stored == age) {
-        return;
-    }
-    stored = age;
-    m_session.Changed();
-    m_session.Tell([](SessionObserver& o) { o.PersonalDataChanged(); });
+    Store(m_session.EditProtocol().personal.age, age);
 }
 
 } // namespace quelvarin

@@ -35,6 +35,10 @@ public:
     void SetAge(std::int32_t age);
 
 private:
+    // A changed value is stored, marks the protocol modified and is told to the observers.
+    template <typename Value>
+    void Store(Value& stored, Value value);
+
     Session& m_session;
 };
 
