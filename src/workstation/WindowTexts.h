@@ -9,6 +9,18 @@
 namespace quelvarin::window_texts {
 
 inline constexpr std::string_view kProgramName = "Quelvarin";
+inline constexpr std::string_view kUsage = "Használat: quelvarin [--root MAPPA] [FÁJL.qvl]\n"
+                                           "           quelvarin --help | --version\n"
+                                           "  --root MAPPA   a telepítési fa (alapértelmezés: "
+                                           "~/.local/share/tamrel/quelva)\n"
+                                           "  FÁJL.qvl       induláskor megnyitott jegyzőkönyv\n";
+inline constexpr std::string_view kNoDisplay =
+    "Nincs grafikus kijelző, a munkaállomás ablakai nem nyithatók meg; a jegyzőkönyv mutatói: ";
+// The buttons of the message boxes and the line-input dialog.
+inline constexpr std::string_view kYes = "Igen";
+inline constexpr std::string_view kNo = "Nem";
+inline constexpr std::string_view kOk = "OK";
+inline constexpr std::string_view kCancel = "Mégse";
 // "Quelvarin", or "Quelvarin: " and the examination code once there is one.
 std::string MainWindowCaption(std::string_view code);
 
@@ -93,6 +105,8 @@ inline constexpr std::string_view kTransferenceLabel = "áttétel (De Vos)";
 inline constexpr std::string_view kTransferenceHint = "Ktttintson az ÁTTÉTEL beviteléhez!";
 inline constexpr std::string_view kTransferenceEvaluationHint = "Kattintson az ÁTTÉTEL értelmezéséhez!";
 inline constexpr std::string_view kEvaluationButton = "értékelés";
+inline constexpr std::string_view kSzeiEvaluationButton = "É";
+inline constexpr std::string_view kSzeiEvaluationName = "SZEI értékelés";
 
 // --- Timing panel ---------------------------------------------------------------------------
 inline constexpr std::string_view kReactionTime = "reakcióidő:";
@@ -109,6 +123,8 @@ inline constexpr std::string_view kReset = "reset";
 inline constexpr std::string_view kApprehensionGrouping = "FT csoportosítás:";
 inline constexpr std::string_view kTopicHelpButton = "súgó";
 inline constexpr std::string_view kExperienceTypeGraphHint = "grafikus ÉT";
+inline constexpr std::string_view kExperienceTypeGraphButton = "ÉT";
+inline constexpr std::string_view kContentsAlphabeticalName = "tartalmak betűrendben";
 inline constexpr std::string_view kVulgarGroup = "Vulgáris válaszok";
 inline constexpr std::string_view kOriginalGroup = "Originális válaszok";
 inline constexpr std::string_view kSpecialReactionGroups = "csoportok";
@@ -145,6 +161,7 @@ inline constexpr std::string_view kStoreHelp = "&mentés";
 std::string AnswerTextCaption(int answer);
 inline constexpr std::string_view kCounterViewerCaption = "Fiókok";
 inline constexpr std::string_view kRawAnswerViewerCaption = "FeleletForm";
+inline constexpr std::string_view kRawAnswerRowsName = "tábla és jelek";
 inline constexpr std::string_view kTopicHelpDesignCaption = "Súgó az aktuális témához";
 inline constexpr std::string_view kTopicHelpSave = "ment";
 inline constexpr std::string_view kNotesHint = "Ezt az oldalt Ön is írhatja!!!";

@@ -1,5 +1,8 @@
 #include "ui/app/DesktopServices.h"
 
+#include "ui/app/QtText.h"
+#include "workstation/WindowTexts.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -13,21 +16,21 @@ namespace quelvarin::ui {
 namespace {
 
 QString Caption() {
-    return QStringLiteral("Quelvarin");
+    return ToQt(window_texts::kProgramName);
 }
 
 } // namespace
 
 void DesktopServices::ShowMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Information, Caption(), text, QMessageBox::NoButton, parent);
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.addButton(ToQt(window_texts::kOk), QMessageBox::AcceptRole);
     box.exec();
 }
 
 bool DesktopServices::AskYesNo(QWidget* parent, const QString& question) {
     QMessageBox box(QMessageBox::Question, Caption(), question, QMessageBox::NoButton, parent);
-    auto* yes = box.addButton(QStringLiteral("Igen"), QMessageBox::YesRole);
-    auto* no = box.addButton(QStringLiteral("Nem"), QMessageBox::NoRole);
+    auto* yes = box.addButton(ToQt(window_texts::kYes), QMessageBox::YesRole);
+    auto* no = box.addButton(ToQt(window_texts::kNo), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     box.exec();
@@ -70,8 +73,8 @@ std::optional<QString> DesktopServices::AskForText(QWidget* parent, const QStrin
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(initial);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Mégse"));
+    dialog.setOkButtonText(ToQt(window_texts::kOk));
+    dialog.setCancelButtonText(ToQt(window_texts::kCancel));
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

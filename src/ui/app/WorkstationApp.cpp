@@ -6,6 +6,7 @@
 #include "ui/app/QtSoundPlayer.h"
 #include "ui/app/QtText.h"
 #include "workstation/FiguresJson.h"
+#include "workstation/WindowTexts.h"
 
 #include <QApplication>
 #include <QFont>
@@ -23,12 +24,6 @@ namespace quelvarin::ui {
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr std::string_view kUsage =
-    "Használat: quelvarin [--root MAPPA] [FÁJL.qvl]\n"
-    "           quelvarin --help | --version\n"
-    "  --root MAPPA   a telepítési fa (alapértelmezés: ~/.local/share/tamrel/quelva)\n"
-    "  FÁJL.qvl       induláskor megnyitott jegyzőkönyv\n";
 
 struct Invocation {
     fs::path root = InstallPaths::DefaultRoot();
@@ -65,9 +60,7 @@ bool DisplayAvailable() {
 // prints them, read without touching the root.
 int PrintFigures(const Invocation& invocation) {
     auto file = invocation.file.value_or(InstallPaths(invocation.root).ArchiveFolder() / "minta.qvl");
-    std::cout << "Nincs grafikus kijelző, a munkaállomás ablakai nem nyithatók meg; "
-                 "a jegyzőkönyv mutatói: "
-              << file.string() << std::endl;
+    std::cout << window_texts::kNoDisplay << file.string() << std::endl;
     struct ToStandardError : Notifier {
         void Message(std::string_view text) override { std::cerr << text << '\n'; }
         bool Ask(std::string_view) override { return false; }
@@ -87,7 +80,7 @@ int PrintFigures(const Invocation& invocation) {
 } // namespace
 
 void PrepareApplication(QApplication& application) {
-    application.setApplicationName(QStringLiteral("Quelvarin"));
+    application.setApplicationName(ToQt(window_texts::kProgramName));
     application.setApplicationVersion(ToQt(kVersion));
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
     auto* translator = new QTranslator(&application);
@@ -111,7 +104,7 @@ WorkstationApp::WorkstationApp(const fs::path& root, UiServices& services, Sound
 int RunWorkstation(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << kUsage;
+        std::cout << window_texts::kUsage;
         return 0;
     }
     if (args.size() == 1 && args[0] == "--version") {
@@ -120,7 +113,7 @@ int RunWorkstation(int argc, char** argv) {
     }
     auto invocation = ParseArguments(args);
     if (!invocation) {
-        std::cerr << kUsage;
+        std::cerr << window_texts::kUsage;
         return 1;
     }
     if (!EnsureInstallTree(invocation->root, FindShippedTree(fs::absolute(argv[0])))) {

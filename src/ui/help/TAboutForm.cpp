@@ -19,7 +19,7 @@ TAboutForm::TAboutForm(const InstallPaths& paths, QWidget* parent) : QDialog(par
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("ProgramPicture"));
     picture->setPixmap(QPixmap(ToQt(paths.ProgramPictureFile().string())));
-    picture->setAccessibleName(QStringLiteral("Quelvarin"));
+    picture->setAccessibleName(ToQt(window_texts::kProgramName));
     auto* name = new QLabel(ToQt(kProductName), this);
     name->setObjectName(QStringLiteral("ProductName"));
     name->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 16px"));

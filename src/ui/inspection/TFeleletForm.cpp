@@ -18,10 +18,10 @@ TFeleletForm::TFeleletForm(const Session& session, QWidget* parent)
     setObjectName(QStringLiteral("TFeleletForm"));
     setWindowTitle(ToQt(window_texts::kRawAnswerViewerCaption));
     m_answer->setObjectName(QStringLiteral("AnswerNumber"));
-    m_answer->setAccessibleName(QStringLiteral("felelet"));
+    m_answer->setAccessibleName(ToQt(window_texts::kAnswerHeading));
     m_answer->setRange(1, kAnswerCount);
     m_rows->setObjectName(QStringLiteral("SlotRows"));
-    m_rows->setAccessibleName(QStringLiteral("tábla és jelek"));
+    m_rows->setAccessibleName(ToQt(window_texts::kRawAnswerRowsName));
     m_row->setObjectName(QStringLiteral("SlotLabel"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);

@@ -60,9 +60,9 @@ AnswerPanel::AnswerPanel(ScoringDesk& scoring, SignHelpDesk& help, IndicesDesk& 
     x += 27;
     Heading(this, texts::kSzeiHeading, {x, 14, 30, 16});
     // The SZEI coding and its evaluation come with their windows.
-    m_szeiEvaluation = new QPushButton(QStringLiteral("É"), this);
+    m_szeiEvaluation = new QPushButton(ToQt(texts::kSzeiEvaluationButton), this);
     m_szeiEvaluation->setObjectName(QStringLiteral("SzeiErtekelesGomb"));
-    m_szeiEvaluation->setAccessibleName(QStringLiteral("SZEI értékelés"));
+    m_szeiEvaluation->setAccessibleName(ToQt(texts::kSzeiEvaluationName));
     m_szeiEvaluation->setGeometry(x + 4, 0, 22, 15);
     m_szeiEvaluation->setEnabled(false);
     m_szei = MakeList(this, QStringLiteral("SzeiDoboz"), ToQt(texts::kSzeiHeading),

@@ -3,6 +3,7 @@
 #include "ui/app/QtText.h"
 #include "ui/main/PickerPages.h"
 #include "ui/main/RowChoice.h"
+#include "workstation/WindowTexts.h"
 
 #include <QEvent>
 
@@ -25,7 +26,7 @@ ContentsPage::ContentsPage(PickerDesks desks, QWidget* parent)
 
     // The same contents in alphabetical order: a row chosen scores its content.
     m_alphabetical->setObjectName(QStringLiteral("ContentsAlphabetical"));
-    m_alphabetical->setAccessibleName(QStringLiteral("tartalmak betűrendben"));
+    m_alphabetical->setAccessibleName(ToQt(window_texts::kContentsAlphabeticalName));
     m_alphabetical->setGeometry(kLeft + 4 * (kWidth + 2) + 6, kTop, 118, 13 * (kHeight + 2) - 2);
     m_alphabetical->setMouseTracking(true);
     for (auto code : ContentsInAlphabeticalOrder()) {

@@ -53,7 +53,7 @@ DeterminantPage::DeterminantPage(PickerDesks desks, QWidget* parent)
         fy += 28;
     }
     // The experience-type graph comes with its own window.
-    auto* graph = new QPushButton(QStringLiteral("ÉT"), this);
+    auto* graph = new QPushButton(ToQt(window_texts::kExperienceTypeGraphButton), this);
     graph->setObjectName(QStringLiteral("ExperienceTypeGraphButton"));
     graph->setToolTip(ToQt(window_texts::kExperienceTypeGraphHint));
     graph->setAccessibleName(ToQt(window_texts::kExperienceTypeGraphHint));

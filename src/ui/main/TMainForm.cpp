@@ -16,7 +16,6 @@
 #include "workstation/WindowTexts.h"
 #include "workstation/WordDocument.h"
 
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMenuBar>

@@ -9,7 +9,6 @@
 #include <filesystem>
 
 class QAction;
-class QActionGroup;
 
 namespace quelvarin::ui {
 

@@ -70,7 +70,6 @@ TimingPanel::TimingPanel(ScoringDesk& scoring, const Clock& clock, QWidget* pare
     m_running->setReadOnly(true);
     m_running->setAlignment(Qt::AlignRight);
     m_running->setGeometry(320, 0, 50, 24);
-    m_running->setText(QStringLiteral("0"));
     Label(this, texts::kRunningSeconds, {374, 0, 30, 24})->setBuddy(m_running);
 
     auto* start = Button(this, texts::kStart, QStringLiteral("StartButton"), {0, 60, 70, 26});
@@ -97,6 +96,7 @@ TimingPanel::TimingPanel(ScoringDesk& scoring, const Clock& clock, QWidget* pare
     connect(card, &QPushButton::clicked, this,
             [this] { m_scoring.WriteStopwatchTime(false, m_stopwatch.RunningSeconds()); });
     Refresh();
+    Tick();
 }
 
 void TimingPanel::Tick() {
