@@ -11,8 +11,8 @@
 #include "ui/main/TimingPanel.h"
 #include "ui/signhelp/SignHelpForm.h"
 #include "workstation/Messages.h"
+#include "workstation/ProtocolFileTexts.h"
 #include "workstation/PsychogramView.h"
-#include "workstation/WindowTexts.h"
 #include "workstation/WordDocument.h"
 
 #include <QAction>

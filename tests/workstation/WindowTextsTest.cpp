@@ -1,7 +1,9 @@
-#include "workstation/WindowTexts.h"
-
 #include "model/SymbolCatalogue.h"
+#include "workstation/AnswerTextWindowTexts.h"
+#include "workstation/CardChoiceTexts.h"
+#include "workstation/MainWindowTexts.h"
 #include "workstation/PickerLayout.h"
+#include "workstation/ProtocolFileTexts.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -2,7 +2,7 @@
 
 #include "ui/app/QtText.h"
 #include "ui/main/RowChoice.h"
-#include "workstation/WindowTexts.h"
+#include "workstation/CardChoiceTexts.h"
 
 #include <QListWidget>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 #include "ui/answers/TValaszForm.h"
 
 #include "ui/app/QtText.h"
-#include "workstation/WindowTexts.h"
+#include "workstation/AnswerTextWindowTexts.h"
 
 #include <QEvent>
 #include <QLabel>

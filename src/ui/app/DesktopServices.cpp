@@ -1,7 +1,7 @@
 #include "ui/app/DesktopServices.h"
 
 #include "ui/app/QtText.h"
-#include "workstation/WindowTexts.h"
+#include "workstation/AppTexts.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>

@@ -5,8 +5,8 @@
 #include "ui/app/DesktopServices.h"
 #include "ui/app/QtSoundPlayer.h"
 #include "ui/app/QtText.h"
+#include "workstation/AppTexts.h"
 #include "workstation/FiguresJson.h"
-#include "workstation/WindowTexts.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,8 +1,9 @@
 #include "ui/help/TAboutForm.h"
 
 #include "ui/app/QtText.h"
+#include "workstation/AppTexts.h"
 #include "workstation/ProgramInfo.h"
-#include "workstation/WindowTexts.h"
+#include "workstation/ProgramInfoTexts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

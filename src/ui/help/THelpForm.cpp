@@ -1,7 +1,7 @@
 #include "ui/help/THelpForm.h"
 
 #include "ui/app/QtText.h"
-#include "workstation/WindowTexts.h"
+#include "workstation/TopicHelpTexts.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

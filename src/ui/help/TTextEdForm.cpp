@@ -1,7 +1,7 @@
 #include "ui/help/TTextEdForm.h"
 
 #include "ui/app/QtText.h"
-#include "workstation/WindowTexts.h"
+#include "workstation/TextFileTexts.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

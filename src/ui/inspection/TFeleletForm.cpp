@@ -3,7 +3,7 @@
 #include "model/Inspection.h"
 #include "ui/app/QtText.h"
 #include "ui/main/RowChoice.h"
-#include "workstation/WindowTexts.h"
+#include "workstation/InspectionTexts.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -18,7 +18,7 @@ TFeleletForm::TFeleletForm(const Session& session, QWidget* parent)
     setObjectName(QStringLiteral("TFeleletForm"));
     setWindowTitle(ToQt(window_texts::kRawAnswerViewerCaption));
     m_answer->setObjectName(QStringLiteral("AnswerNumber"));
-    m_answer->setAccessibleName(ToQt(window_texts::kAnswerHeading));
+    m_answer->setAccessibleName(ToQt(window_texts::kRawAnswerNumberName));
     m_answer->setRange(1, kAnswerCount);
     m_rows->setObjectName(QStringLiteral("SlotRows"));
     m_rows->setAccessibleName(ToQt(window_texts::kRawAnswerRowsName));

@@ -4,7 +4,7 @@
 #include "platform/NumberFormat.h"
 #include "ui/app/QtText.h"
 #include "ui/main/RowChoice.h"
-#include "workstation/WindowTexts.h"
+#include "workstation/InspectionTexts.h"
 
 #include <QListWidget>
 #include <QVBoxLayout>

@@ -3,7 +3,7 @@
 #include "platform/NumberFormat.h"
 #include "ui/app/QtText.h"
 #include "ui/main/RowChoice.h"
-#include "workstation/WindowTexts.h"
+#include "workstation/MainWindowTexts.h"
 
 #include <QKeyEvent>
 #include <QLabel>

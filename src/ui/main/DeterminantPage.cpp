@@ -2,7 +2,7 @@
 #include "model/SymbolCatalogue.h"
 #include "ui/app/QtText.h"
 #include "ui/main/PickerPages.h"
-#include "workstation/WindowTexts.h"
+#include "workstation/MainWindowTexts.h"
 
 #include <QEvent>
 #include <QPushButton>

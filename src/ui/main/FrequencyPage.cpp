@@ -1,7 +1,7 @@
 #include "ui/app/QtText.h"
 #include "ui/main/PickerPages.h"
 #include "ui/main/RowChoice.h"
-#include "workstation/WindowTexts.h"
+#include "workstation/MainWindowTexts.h"
 
 #include <QEvent>
 #include <QGroupBox>

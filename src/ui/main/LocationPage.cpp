@@ -1,6 +1,6 @@
 #include "ui/app/QtText.h"
 #include "ui/main/PickerPages.h"
-#include "workstation/WindowTexts.h"
+#include "workstation/MainWindowTexts.h"
 
 namespace quelvarin::ui {
 

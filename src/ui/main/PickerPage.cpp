@@ -2,7 +2,7 @@
 
 #include "model/SymbolCatalogue.h"
 #include "ui/app/QtText.h"
-#include "workstation/WindowTexts.h"
+#include "workstation/MainWindowTexts.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

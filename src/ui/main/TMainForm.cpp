@@ -12,8 +12,9 @@
 #include "ui/main/SignPicker.h"
 #include "ui/main/TimingPanel.h"
 #include "ui/signhelp/SignHelpForm.h"
+#include "workstation/MainWindowTexts.h"
 #include "workstation/Messages.h"
-#include "workstation/WindowTexts.h"
+#include "workstation/ProtocolFileTexts.h"
 #include "workstation/WordDocument.h"
 
 #include <QCloseEvent>

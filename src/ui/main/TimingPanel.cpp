@@ -2,7 +2,7 @@
 
 #include "platform/NumberFormat.h"
 #include "ui/app/QtText.h"
-#include "workstation/WindowTexts.h"
+#include "workstation/MainWindowTexts.h"
 
 #include <QLabel>
 #include <QLineEdit>

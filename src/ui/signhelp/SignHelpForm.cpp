@@ -1,7 +1,7 @@
 #include "ui/signhelp/SignHelpForm.h"
 
 #include "ui/app/QtText.h"
-#include "workstation/WindowTexts.h"
+#include "workstation/SignHelpWindowTexts.h"
 
 #include <QMenuBar>
 #include <QPlainTextEdit>

@@ -1,28 +1,23 @@
 #pragma once
 
+#include "workstation/AppTexts.h"
+
 #include <array>
 #include <string>
 #include <string_view>
 
-// The fixed texts of the main window and its small windows, in one place for proofreading:
-// captions, hints, menu items, dialog titles. The windows show them as they stand.
+// The fixed texts of the main window, in one place for proofreading: its caption, toolbar,
+// menus, answer and timing panels, sign picker and the menus that follow an entry.
 namespace quelvarin::window_texts {
 
-inline constexpr std::string_view kProgramName = "Quelvarin";
-inline constexpr std::string_view kUsage = "Használat: quelvarin [--root MAPPA] [FÁJL.qvl]\n"
-                                           "           quelvarin --help | --version\n"
-                                           "  --root MAPPA   a telepítési fa (alapértelmezés: "
-                                           "~/.local/share/tamrel/quelva)\n"
-                                           "  FÁJL.qvl       induláskor megnyitott jegyzőkönyv\n";
-inline constexpr std::string_view kNoDisplay =
-    "Nincs grafikus kijelző, a munkaállomás ablakai nem nyithatók meg; a jegyzőkönyv mutatói: ";
-// The buttons of the message boxes and the line-input dialog.
-inline constexpr std::string_view kYes = "Igen";
-inline constexpr std::string_view kNo = "Nem";
-inline constexpr std::string_view kOk = "OK";
-inline constexpr std::string_view kCancel = "Mégse";
 // "Quelvarin", or "Quelvarin: " and the examination code once there is one.
-std::string MainWindowCaption(std::string_view code);
+inline std::string MainWindowCaption(std::string_view code) {
+    return code.empty() ? std::string(kProgramName) : std::string(kProgramName) + ": " + std::string(code);
+}
+// A page the browser could not be started for.
+inline std::string CannotOpenDocument(std::string_view path) {
+    return "A(z) „" + std::string(path) + "” megnyitásához nem található program.";
+}
 
 // --- Toolbar --------------------------------------------------------------------------------
 struct ToolbarButton {
@@ -129,10 +124,7 @@ inline constexpr std::string_view kVulgarGroup = "Vulgáris válaszok";
 inline constexpr std::string_view kOriginalGroup = "Originális válaszok";
 inline constexpr std::string_view kSpecialReactionGroups = "csoportok";
 
-// --- The card choice and the sub-variant menus ----------------------------------------------
-inline constexpr std::string_view kCardChoiceTitle = "Válasz a(z)...";
-// Item k of the card choice: "válasz törlése" for 0, "k. táblán" for 1..10.
-std::string CardChoiceItem(int item);
+// --- The menus after an FH or a Dzw entry ----------------------------------------------
 struct PopupMenu {
     std::array<std::string_view, 3> items;
     int left; // from the main window's top-left corner
@@ -140,46 +132,5 @@ struct PopupMenu {
 };
 inline constexpr PopupMenu kDzwMenu{{"közép", "lyuk", "széli"}, 75, 360};
 inline constexpr PopupMenu kFHMenu{{"FH +", "FH +/-", "FH -"}, 150, 340};
-
-// --- New, open and save ---------------------------------------------------------------------
-inline constexpr std::string_view kOpenDialogTitle = "Rorschach jkv. megnyitása";
-inline constexpr std::string_view kSaveDialogTitle = "Rorschach jkv. lemezre írása";
-inline constexpr std::string_view kProtocolFilter = "Rorschach mentett fájl (*.qvl)";
-inline constexpr std::string_view kProtocolExtension = "qvl";
-std::string AskOverwrite(std::string_view path);
-inline constexpr std::string_view kAskRecover =
-    "A legutóbbi munkamenetben egy jegyzőkönyv mentetlen maradt (a program váratlanul leállt). "
-    "Folytatja a munkát ezzel a jegyzőkönyvvel (a feleletek szövegével együtt)? "
-    "Ha nem, a mentetlen változások elvesznek.";
-std::string CannotOpenDocument(std::string_view path);
-
-// --- The small windows ----------------------------------------------------------------------
-inline constexpr std::string_view kScoringHelpCaption = "súgó a jelöléshez";
-inline constexpr std::string_view kInterpretationHelpCaption = "súgó az értelmezéshez";
-inline constexpr std::string_view kStoreHelp = "&mentés";
-// "Válasz: 3. felelet"; "Válasz" without an answer.
-std::string AnswerTextCaption(int answer);
-inline constexpr std::string_view kCounterViewerCaption = "Fiókok";
-inline constexpr std::string_view kRawAnswerViewerCaption = "FeleletForm";
-inline constexpr std::string_view kRawAnswerRowsName = "tábla és jelek";
-inline constexpr std::string_view kTopicHelpDesignCaption = "Súgó az aktuális témához";
-inline constexpr std::string_view kTopicHelpSave = "ment";
-inline constexpr std::string_view kNotesHint = "Ezt az oldalt Ön is írhatja!!!";
-inline constexpr std::string_view kShippedHelpHint = "Ezt az oldalt készen kapja a programmal!!!";
-inline constexpr std::string_view kTextEditorCaption = "szöveges állomány";
-inline constexpr std::string_view kTextEditorMenu = "fájlművelet";
-inline constexpr std::string_view kTextEditorOpen = "megnyit";
-inline constexpr std::string_view kTextEditorSave = "ment";
-inline constexpr std::string_view kTextEditorOpenTitle = "Szöveges állomány megnyitása";
-inline constexpr std::string_view kTextEditorAllFiles = "Szöveges állomány (*.*)";
-inline constexpr std::string_view kInsertRow = "insert";
-inline constexpr std::string_view kEditRow = "edit";
-inline constexpr std::string_view kDeleteRow = "delete";
-inline constexpr std::string_view kEditRowTitle = "Sor módosítása";
-inline constexpr std::string_view kEditRowPrompt = "Prompt";
-inline constexpr std::string_view kProgramInfoCaption = "programinfó";
-inline constexpr std::string_view kClose = "bezár";
-inline constexpr std::string_view kCredits = "Szakmai tanácsadó: a Quelvarin klinikai munkacsoportja\n"
-                                             "Program: a Quelvarin fejlesztői";
 
 } // namespace quelvarin::window_texts
