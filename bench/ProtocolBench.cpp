@@ -66,11 +66,12 @@ BENCHMARK(BM_SerializeProtocol)->Unit(benchmark::kMicrosecond);
 struct BenchStation {
     explicit BenchStation(InstallPaths paths = InstallPaths(""),
                           ProtocolFilesDesk::Recovery recovery = ProtocolFilesDesk::Recovery::Off)
-        : station({std::move(paths), notifier, texts, sound, clock}, recovery) {}
+        : station({std::move(paths), notifier, texts, sound, clock, chooser}, recovery) {}
     RecordingNotifier notifier;
     MemoryAnswerTextStore texts;
     SilentSoundPlayer sound;
     FixedClock clock{"2026.12.10."};
+    NoFileChooser chooser;
     Workstation station;
 
     void LoadFullProtocol() {

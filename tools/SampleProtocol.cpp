@@ -73,7 +73,9 @@ std::string BuildSampleProtocol() {
     MemoryAnswerTextStore texts;
     SilentSoundPlayer sound;
     FixedClock clock("2026.11.05.");
-    Workstation station({InstallPaths(""), notifier, texts, sound, clock}, ProtocolFilesDesk::Recovery::Off);
+    NoFileChooser chooser;
+    Workstation station({InstallPaths(""), notifier, texts, sound, clock, chooser},
+                        ProtocolFilesDesk::Recovery::Off);
     auto& scoring = station.scoring;
     auto& indices = station.indices;
 

@@ -95,7 +95,7 @@ class CliRun {
 public:
     CliRun(const fs::path& root, std::ostream& out, std::ostream& err)
         : m_out(out), m_err(err), m_notifier(err),
-          m_workstation({InstallPaths(root), m_notifier, m_texts, m_sound, m_clock},
+          m_workstation({InstallPaths(root), m_notifier, m_texts, m_sound, m_clock, m_chooser},
                         ProtocolFilesDesk::Recovery::Off) {}
 
     std::ostream& Out() { return m_out; }
@@ -151,6 +151,7 @@ private:
     MemoryAnswerTextStore m_texts;
     SilentSoundPlayer m_sound;
     SystemClock m_clock;
+    NoFileChooser m_chooser;
     Workstation m_workstation;
 };
 

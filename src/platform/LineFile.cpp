@@ -29,16 +29,22 @@ Lines SplitLines(std::string_view text) {
     return Lines(views.begin(), views.end());
 }
 
-std::string JoinLines(const Lines& lines) {
+LineEnd LineEndOf(std::string_view text) {
+    auto end = text.find('\n');
+    return end == std::string_view::npos || (end > 0 && text[end - 1] == '\r') ? LineEnd::CrLf : LineEnd::Lf;
+}
+
+std::string JoinLines(const Lines& lines, LineEnd end) {
+    std::string_view ending = end == LineEnd::CrLf ? "\r\n" : "\n";
     std::size_t size = 0;
     for (const auto& line : lines) {
-        size += line.size() + 2;
+        size += line.size() + ending.size();
     }
     std::string text;
     text.reserve(size);
     for (const auto& line : lines) {
         text += line;
-        text += "\r\n";
+        text += ending;
     }
     return text;
 }
@@ -61,8 +67,8 @@ std::optional<Lines> ReadLineFile(const std::filesystem::path& path) {
     return SplitLines(DecodeCp1250(*bytes));
 }
 
-bool WriteLineFile(const std::filesystem::path& path, const Lines& lines) {
-    return ReplaceFileAtomically(path, EncodeCp1250(JoinLines(lines)));
+bool WriteLineFile(const std::filesystem::path& path, const Lines& lines, LineEnd end) {
+    return ReplaceFileAtomically(path, EncodeCp1250(JoinLines(lines, end)));
 }
 
 } // namespace quelvarin

@@ -60,7 +60,7 @@ bool JointDesk::CloseJointExamination() {
     m_joint.FinishEditing();
     auto file = m_session.Paths().JointSignDescriptionsFile();
     if (!joint::WriteDescriptions(file, m_joint.Descriptions())) {
-        m_session.Notify().Message(messages::CannotWrite(file.string()));
+        m_session.Notify().Warning(messages::CannotWrite(file.string()));
         return false;
     }
     return true;

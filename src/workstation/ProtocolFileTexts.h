@@ -17,5 +17,10 @@ inline constexpr std::string_view kAskRecover =
     "A legutóbbi munkamenetben egy jegyzőkönyv mentetlen maradt (a program váratlanul leállt). "
     "Folytatja a munkát ezzel a jegyzőkönyvvel (a feleletek szövegével együtt)? "
     "Ha nem, a mentetlen változások elvesznek.";
+// A file named at start after a recovered protocol was taken up.
+inline std::string AskOpenOverRecovered(std::string_view path) {
+    return "A visszaállított jegyzőkönyv még nincs elmentve. Megnyitja helyette a(z) „" + std::string(path) +
+           "” jegyzőkönyvet?";
+}
 
 } // namespace quelvarin::window_texts

@@ -14,9 +14,7 @@ void ProtocolFilesDesk::NewProtocol(std::string_view code) {
     Protocol protocol;
     ResetToNewProtocol(protocol, m_session.Time().TodayShortDate());
     protocol.personal.code = std::string(code);
-    for (int n = 1; n <= kAnswerCount; ++n) {
-        m_session.Texts().Remove(n);
-    }
+    ClearAnswerTexts();
     DiscardRecoveryCopy();
     m_session.Replace(std::move(protocol), ProtocolSource::New, std::nullopt);
 }
@@ -25,15 +23,15 @@ bool ProtocolFilesDesk::LoadProtocol(const fs::path& path, ProtocolSource source
     auto& notifier = m_session.Notify();
     auto bytes = ReadFileBytes(path);
     if (!bytes) {
-        notifier.Message(messages::CannotRead(path.string()));
+        notifier.Warning(messages::CannotRead(path.string()));
         return false;
     }
     auto parse = ParseProtocol(*bytes);
     if (!parse) {
         if (parse.error.problem == ProtocolFileProblem::NotQuelvarin) {
-            notifier.Message(messages::kNotQuelvarin);
+            notifier.Warning(messages::kNotQuelvarin);
         } else {
-            notifier.Message(messages::BadProtocolFile(path.string(), parse.error.line, parse.error.reason));
+            notifier.Warning(messages::BadProtocolFile(path.string(), parse.error.line, parse.error.reason));
         }
         return false;
     }
@@ -47,7 +45,7 @@ bool ProtocolFilesDesk::Install(ParsedProtocol parsed, ProtocolSource source) {
     for (int n = 1; n <= kAnswerCount; ++n) {
         const auto& text = parsed.texts[static_cast<std::size_t>(n - 1)];
         if (!(text.empty() ? texts.Remove(n) : texts.Write(n, text))) {
-            m_session.Notify().Message(messages::CannotWrite(texts.Where(n)));
+            m_session.Notify().Warning(messages::CannotWrite(texts.Where(n)));
             return false;
         }
     }
@@ -61,13 +59,19 @@ bool ProtocolFilesDesk::Install(ParsedProtocol parsed, ProtocolSource source) {
     return true;
 }
 
+void ProtocolFilesDesk::ClearAnswerTexts() {
+    for (int n = 1; n <= kAnswerCount; ++n) {
+        m_session.Texts().Remove(n);
+    }
+}
+
 std::string ProtocolFilesDesk::ProtocolFileBytes() const {
     return SerializeProtocol(m_session.CurrentProtocol(), m_session.AllAnswerTexts());
 }
 
 bool ProtocolFilesDesk::SaveProtocol(const fs::path& path) {
     if (!ReplaceFileAtomically(path, ProtocolFileBytes())) {
-        m_session.Notify().Message(messages::CannotWrite(path.string()));
+        m_session.Notify().Warning(messages::CannotWrite(path.string()));
         return false;
     }
     DiscardRecoveryCopy();
@@ -115,7 +119,7 @@ bool ProtocolFilesDesk::WriteRecoveryCopy() {
     if (!WriteRootFile(path, ProtocolFileBytes())) {
         // Said once, not every second; the protocol itself is untouched.
         if (!m_recoveryWriteFailed) {
-            m_session.Notify().Message(messages::CannotWrite(path.string()));
+            m_session.Notify().Warning(messages::CannotWrite(path.string()));
         }
         m_recoveryWriteFailed = true;
         m_session.RecoveryWritten();

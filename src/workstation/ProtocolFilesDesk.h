@@ -33,11 +33,15 @@ public:
     bool SaveProtocol(const std::filesystem::path& path);
     // The bytes SaveProtocol writes.
     std::string ProtocolFileBytes() const;
+    // Deletes the 90 answer text files: the texts of a protocol saved or given up, which the
+    // protocol the workstation starts with does not have.
+    void ClearAnswerTexts();
 
     // --- The recovery copy ----------------------------------------------------------------
     // A change is written to aktualis/mentetlen.qvl at the latest a second after it was made;
     // the changes of that second are written together. Saving, a new or opened protocol and
-    // a clean end remove the copy; a copy found at start is what a crash left.
+    // a clean end remove the copy; a copy found at start is what a crash left. A recovered
+    // protocol keeps its copy until it is saved or given up.
     bool RecoveryCopyExists() const;
     // Takes up the recovered protocol as an opened one (texts included); it stays unsaved.
     bool RestoreRecoveryCopy();

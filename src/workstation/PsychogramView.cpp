@@ -148,7 +148,7 @@ PsychogramView BuildPsychogramView(const Session& session) {
     set(Figure::OPercent, "O-% :", counter(codes::kOPercent));
 
     int card = session.CurrentCard();
-    view.vulgarHeading = IsCard(card) ? VulgarHeading(card) : std::string();
+    view.vulgarHeading = session.CurrentAnswer() && IsCard(card) ? VulgarHeading(card) : std::string();
     return view;
 }
 

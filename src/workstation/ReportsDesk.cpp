@@ -55,7 +55,10 @@ Lines ReportsDesk::ProtocolPageLines() const {
 }
 
 std::optional<fs::path> ReportsDesk::WriteProtocolPage() {
-    return WriteHtmlFile(m_session.Paths().ProtocolPageFile(), ProtocolPageLines());
+    auto path = WriteHtmlFile(m_session.Paths().ProtocolPageFile(), ProtocolPageLines());
+    // The page walks the answers with the card choice held back: the last one stays selected.
+    m_session.Select(kAnswerCount, CardChoice::HeldBack);
+    return path;
 }
 
 Lines ReportsDesk::BuildGlossary() {
@@ -71,7 +74,7 @@ std::string ReportsDesk::GlossaryTitle() const {
 
 bool ReportsDesk::RegenerateHelpPages() {
     if (auto failed = reports::RegenerateHelpPages(m_session.Paths(), m_session.HelpFiles())) {
-        m_session.Notify().Message(messages::CannotWrite(*failed));
+        m_session.Notify().Warning(messages::CannotWrite(*failed));
         return false;
     }
     m_session.Notify().Message(reports::kHelpPagesDone);

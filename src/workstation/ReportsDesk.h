@@ -31,10 +31,10 @@ public:
     Lines ExaminationSheetLines();
     // Writes html/aktualis.html atomically; its path for the browser, nothing on failure.
     std::optional<std::filesystem::path> WriteExaminationSheet();
-    // The protocol page, with the texts of the answer text files. The main window then
-    // selects answer 90 as the page's walk over the answers left it (ScoringDesk::SelectAnswer
-    // with the card choice held back).
+    // The protocol page, with the texts of the answers.
     Lines ProtocolPageLines() const;
+    // Writes html/akt_jkv.html; afterwards answer 90 is selected, as the page's walk over the
+    // answers leaves it, without asking for its card.
     std::optional<std::filesystem::path> WriteProtocolPage();
     // The mechanical glossary (the answers are counted first) and its window's title.
     Lines BuildGlossary();

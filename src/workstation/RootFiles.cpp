@@ -15,7 +15,7 @@ bool WriteRootFile(const std::filesystem::path& path, std::string_view bytes) {
 
 bool WriteRootFile(const std::filesystem::path& path, std::string_view bytes, Notifier& notifier) {
     if (!WriteRootFile(path, bytes)) {
-        notifier.Message(messages::CannotWrite(path.string()));
+        notifier.Warning(messages::CannotWrite(path.string()));
         return false;
     }
     return true;

@@ -35,6 +35,24 @@ bool ScoringDesk::SelectAnswer(int answer, CardChoice choice) {
     return m_session.CardChoiceWanted();
 }
 
+void ScoringDesk::OfferCardChoiceFor(int answer) {
+    if (!IsAnswerNumber(answer)) {
+        return;
+    }
+    int before = m_session.CurrentCard();
+    m_session.Select(answer, CardChoice::HeldBack);
+    int card = m_session.CurrentCard();
+    m_session.SetCardChoice(CardChoiceOffer{card != 0 ? card : before});
+}
+
+std::optional<fs::path> ScoringDesk::CardGlyph() const {
+    int card = m_session.CurrentCard();
+    if (!IsCard(card)) {
+        return std::nullopt;
+    }
+    return m_session.Paths().CardGlyphFile(card);
+}
+
 bool ScoringDesk::ChooseCard(int card) {
     m_session.NothingRecomputed();
     auto answer = m_session.CurrentAnswer();
@@ -58,12 +76,17 @@ bool ScoringDesk::ChooseCard(int card) {
 }
 
 std::vector<VulgarEntry> ScoringDesk::CurrentVulgarEntries() const {
+    // The lists show the selected answer's card: none before an answer is selected, although
+    // CurrentCard starts at 1.
+    if (!m_session.CurrentAnswer()) {
+        return {};
+    }
     return VulgarEntriesOfCard(m_session.CurrentCard());
 }
 
 std::string ScoringDesk::CurrentVulgarHeading() const {
     int card = m_session.CurrentCard();
-    return IsCard(card) ? VulgarHeading(card) : std::string();
+    return m_session.CurrentAnswer() && IsCard(card) ? VulgarHeading(card) : std::string();
 }
 
 void ScoringDesk::TellAnswerChanged(int answer) {
@@ -331,8 +354,11 @@ bool ScoringDesk::StoreAnswerText(int answer, const AnswerText& text) {
     }
     auto& texts = m_session.Texts();
     if (!texts.Write(answer, text)) {
-        m_session.Notify().Message(messages::CannotWrite(texts.Where(answer)));
+        m_session.Notify().Warning(messages::CannotWrite(texts.Where(answer)));
         return false;
+    }
+    if (m_session.AnswerTextPending(answer)) {
+        m_session.m_pendingText.reset(); // what was typed is replaced by the text stored
     }
     m_session.Changed();
     m_session.Tell([answer](SessionObserver& o) { o.AnswerTextChanged(answer); });

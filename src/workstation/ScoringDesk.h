@@ -44,8 +44,16 @@ public:
     // the card-choice window should open (the answer has no card yet and the choice is offered).
     bool SelectAnswer(int answer, CardChoice choice = CardChoice::Offer);
     bool CardChoiceWanted() const { return m_session.CardChoiceWanted(); }
+    // A click on the card list: the answer is selected and the card choice offered, once,
+    // preselecting the answer's card, or the card of the answer selected before when it has
+    // none.
+    void OfferCardChoiceFor(int answer);
+    // The card-choice window closed without a choice: the answer keeps its card.
+    void CloseCardChoice() { m_session.SetCardChoice(std::nullopt); }
     // Card-choice item k: 0 "válasz törlése", 1..10 "k. táblán". False when refused.
     bool ChooseCard(int card);
+    // The picture of CurrentCard that the "lok" button shows; nothing for card 0.
+    std::optional<std::filesystem::path> CardGlyph() const;
     // The vulgar entries of the current card and their heading ("" and none for card 0).
     std::vector<VulgarEntry> CurrentVulgarEntries() const;
     std::string CurrentVulgarHeading() const;
@@ -87,6 +95,17 @@ public:
 
     // --- Answer texts -----------------------------------------------------------------------
     AnswerText AnswerTextOf(int answer) const { return m_session.AnswerTextOf(answer); }
+    // The file of an answer's text, as the answer-text window shows it.
+    std::string AnswerTextPlace(int answer) const { return m_session.AnswerTextPlace(answer); }
+    // The text of the selected answer as the examiner types it: part of the protocol's unsaved
+    // changes at once, written to its file when another answer is selected, before the protocol
+    // is saved, replaced or ended, and when the window says the typing ended. False for another
+    // answer than the selected one (nothing kept).
+    bool EditAnswerText(int answer, AnswerText text) {
+        return m_session.EditAnswerText(answer, std::move(text));
+    }
+    // The typing ended (the window lost the focus or was hidden): the text goes to its file.
+    bool CommitAnswerText() { return m_session.CommitAnswerText(); }
     // The answer-text window stores the text of the answer it shows (the one selected when it
     // was loaded: the window writes it when the selection moves on). False (nothing written) for
     // no answer, or when the file cannot be written (the examiner is told).

@@ -30,7 +30,7 @@ std::string_view SoundFolder(SoundLanguage language) {
 
 Session::Session(Services services)
     : m_paths(std::move(services.paths)), m_notifier(services.notifier), m_texts(services.texts),
-      m_sound(services.sound), m_clock(services.clock) {
+      m_sound(services.sound), m_clock(services.clock), m_chooser(services.chooser) {
     m_help.scoring = HelpTextFile(m_paths.ScoringHelpFile());
     m_help.interpretation = HelpTextFile(m_paths.InterpretationHelpFile());
     m_help.scoring.Read();
@@ -47,16 +47,58 @@ void Session::RemoveObserver(SessionObserver& observer) {
     m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), &observer), m_observers.end());
 }
 
+void Session::AddPendingEdit(PendingEdit& edit) {
+    if (std::find(m_pendingEdits.begin(), m_pendingEdits.end(), &edit) == m_pendingEdits.end()) {
+        m_pendingEdits.push_back(&edit);
+    }
+}
+
 AnswerText Session::AnswerTextOf(int answer) const {
+    if (AnswerTextPending(answer)) {
+        return m_pendingText->text;
+    }
     return IsAnswerNumber(answer) ? m_texts.Read(answer) : AnswerText{};
 }
 
 AnswerTexts Session::AllAnswerTexts() const {
     AnswerTexts texts;
     for (int n = 1; n <= kAnswerCount; ++n) {
-        texts[static_cast<std::size_t>(n - 1)] = m_texts.Read(n);
+        texts[static_cast<std::size_t>(n - 1)] = AnswerTextOf(n);
     }
     return texts;
+}
+
+bool Session::EditAnswerText(int answer, AnswerText text) {
+    if (!m_currentAnswer || *m_currentAnswer != answer) {
+        return false;
+    }
+    if (AnswerTextOf(answer) == text) {
+        return true;
+    }
+    m_pendingText = PendingAnswerText{answer, std::move(text)};
+    Changed();
+    Tell([answer](SessionObserver& o) { o.AnswerTextChanged(answer); });
+    return true;
+}
+
+bool Session::CommitAnswerText() {
+    if (!m_pendingText) {
+        return true;
+    }
+    if (!m_texts.Write(m_pendingText->answer, m_pendingText->text)) {
+        m_notifier.Warning(messages::CannotWrite(m_texts.Where(m_pendingText->answer)));
+        return false;
+    }
+    m_pendingText.reset();
+    return true;
+}
+
+void Session::SettleEdits() {
+    CommitAnswerText();
+    ResolveHelpEdits();
+    for (auto* edit : m_pendingEdits) {
+        edit->Settle();
+    }
 }
 
 void Session::Changed() {
@@ -111,14 +153,25 @@ void Session::Recomputed(RefreshSteps steps) {
 }
 
 void Session::Select(std::optional<int> answer, CardChoice choice) {
+    CommitAnswerText();
     m_pendingSubVariant.reset();
+    int before = m_currentCard;
     m_currentAnswer = answer;
     if (answer) {
         m_currentCard = m_protocol.answer(*answer).card;
     }
-    m_cardChoiceWanted = answer && m_currentCard == 0 && choice == CardChoice::Offer;
     RebuildColumns();
     Tell([](SessionObserver& o) { o.SelectionChanged(); });
+    bool offer = answer && m_currentCard == 0 && choice == CardChoice::Offer;
+    SetCardChoice(offer ? std::optional<CardChoiceOffer>(CardChoiceOffer{before}) : std::nullopt);
+}
+
+void Session::SetCardChoice(std::optional<CardChoiceOffer> offer) {
+    if (!offer && !m_cardChoice) {
+        return;
+    }
+    m_cardChoice = offer;
+    Tell([](SessionObserver& o) { o.CardChoiceChanged(); });
 }
 
 void Session::SetCurrentCard(int card) {
@@ -141,14 +194,17 @@ void Session::Replace(Protocol protocol, ProtocolSource source, std::optional<in
     m_protocol = std::move(protocol);
     m_protocolStarted = true;
     m_pendingSubVariant.reset();
+    m_pendingText.reset();
     m_currentAnswer = select;
     m_currentCard = select ? m_protocol.answer(*select).card : 1;
-    m_cardChoiceWanted = select && m_currentCard == 0;
     RebuildColumns();
     Refresh(refresh::kProtocolLoaded);
     m_recoveryDue.reset();
     SetModified(false);
     Tell([source](SessionObserver& o) { o.ProtocolReplaced(source); });
+    // Selecting the first answer of a protocol asks for its card as every selection does.
+    bool offer = select && m_currentCard == 0;
+    SetCardChoice(offer ? std::optional<CardChoiceOffer>(CardChoiceOffer{}) : std::nullopt);
 }
 
 void Session::SetHelpEditMode(bool on) {
@@ -203,7 +259,7 @@ bool Session::StoreHelp(HelpFile file, const std::vector<std::string>& lines) {
         return false;
     }
     if (!help.Store(m_lastHelpCode, lines)) {
-        m_notifier.Message(messages::CannotWrite(help.Path().string()));
+        m_notifier.Warning(messages::CannotWrite(help.Path().string()));
         return false;
     }
     m_helpEdits[static_cast<std::size_t>(file)].reset();

@@ -5,11 +5,13 @@
 #include "model/Protocol.h"
 #include "model/SignHelpTexts.h"
 #include "platform/Clock.h"
+#include "platform/FileChooser.h"
 #include "platform/InstallPaths.h"
 #include "platform/Notifier.h"
 #include "scoring/Apprehension.h"
 #include "scoring/ContentFigures.h"
 #include "scoring/Typologies.h"
+#include "workstation/PendingEdit.h"
 #include "workstation/RefreshSteps.h"
 #include "workstation/SessionObserver.h"
 #include "workstation/SignColumns.h"
@@ -34,6 +36,13 @@ enum class HelpFile { Scoring, Interpretation };
 // Whether selecting an answer without a card asks for its card.
 enum class CardChoice { Offer, HeldBack };
 
+// The card choice offered for the selected answer, with the card it preselects: the answer's
+// own card, or for an answer without one the card of the answer selected before (0: none).
+struct CardChoiceOffer {
+    int preselected = 0;
+    bool operator==(const CardChoiceOffer&) const = default;
+};
+
 // The figures of the main window, kept current by the refresh steps.
 struct PsychogramFigures {
     ApprehensionFigures apprehension;
@@ -55,6 +64,7 @@ public:
         AnswerTextStore& texts;
         SoundPlayer& sound;
         const Clock& clock;
+        FileChooser& chooser;
     };
 
     static constexpr SignCode kNoHelpCode = 9999;
@@ -68,6 +78,8 @@ public:
     // Observers are told in the order they were added; the desks add themselves first.
     void AddObserver(SessionObserver& observer);
     void RemoveObserver(SessionObserver& observer);
+    // A desk that keeps an edit until it is stored; settled before the program ends.
+    void AddPendingEdit(PendingEdit& edit);
 
     const Protocol& CurrentProtocol() const { return m_protocol; }
     const InstallPaths& Paths() const { return m_paths; }
@@ -80,16 +92,24 @@ public:
     SoundLanguage CurrentSoundLanguage() const { return m_soundLanguage; }
     SignCode LastHelpCode() const { return m_lastHelpCode; }
     const SignColumns& Columns() const { return m_columns; }
-    // The selected answer has no card yet: the card-choice window is to open.
-    bool CardChoiceWanted() const { return m_cardChoiceWanted; }
+    // The card-choice window is to be open for the selected answer.
+    const std::optional<CardChoiceOffer>& CardChoiceOffered() const { return m_cardChoice; }
+    bool CardChoiceWanted() const { return m_cardChoice.has_value(); }
     const PsychogramFigures& Figures() const { return m_figures; }
     // What the last scoring operation recomputed (nothing when it was refused or ignored).
     RefreshSteps LastRefresh() const { return m_lastRefresh; }
     const SignHelpTexts& HelpFiles() const { return m_help; }
     // What the sensitivity-paranoia index showed at its last computation.
     const szenzipara::Standing& SensitivityParanoia() const { return m_sensitivityParanoia; }
+    // The texts of the answers, the one being typed included.
     AnswerText AnswerTextOf(int answer) const;
     AnswerTexts AllAnswerTexts() const;
+    // Where an answer's text is kept, as the answer-text window shows it ("" in memory).
+    std::string AnswerTextPlace(int answer) const {
+        return IsAnswerNumber(answer) ? m_texts.Where(answer) : "";
+    }
+    // The text of this answer is typed and not yet in its file.
+    bool AnswerTextPending(int answer) const { return m_pendingText && m_pendingText->answer == answer; }
     // When a change not yet in the recovery copy must be written at the latest.
     std::optional<std::chrono::milliseconds> RecoveryWriteDue() const { return m_recoveryDue; }
 
@@ -102,6 +122,9 @@ private:
     friend class IndicesDesk;
     friend class StatisticsDesk;
     friend class JointDesk;
+    friend class ProtocolLifecycle;
+    friend class TopicHelpDesk;
+    friend class TextFileDesk;
     // The tests' way to change the protocol behind the desks' backs (stale figures, damaged
     // tallies): tests/support/SessionTestAccess.h.
     friend struct SessionTestAccess;
@@ -111,12 +134,17 @@ private:
         std::size_t slot = 0;
         SignCode parent = 0;
     };
+    struct PendingAnswerText {
+        int answer = 0;
+        AnswerText text;
+    };
 
     // --- For the desks ---------------------------------------------------------------------
     Notifier& Notify() { return m_notifier; }
     AnswerTextStore& Texts() { return m_texts; }
     SoundPlayer& Sound() { return m_sound; }
     const Clock& Time() const { return m_clock; }
+    FileChooser& Chooser() { return m_chooser; }
     Protocol& EditProtocol() { return m_protocol; }
 
     // After every change to the protocol: the modified flag goes on, the protocol counts as
@@ -133,13 +161,27 @@ private:
     // A scoring operation that recomputed nothing.
     void NothingRecomputed() { m_lastRefresh = {}; }
 
-    // Selects an answer (CurrentCard follows it and its SignColumns are rebuilt), or none.
+    // Selects an answer (CurrentCard follows it and its SignColumns are rebuilt), or none. The
+    // text typed for the answer selected so far is stored first.
     void Select(std::optional<int> answer, CardChoice choice);
+    // Offers the card choice for the selected answer, or takes the offer back.
+    void SetCardChoice(std::optional<CardChoiceOffer> offer);
     void SetCurrentCard(int card);
     void RebuildColumns();
     // Makes `protocol` the current one: nothing selected but what `select` says, every figure
-    // recomputed, the modified flag off.
+    // recomputed, the modified flag off. A text still being typed belonged to the protocol
+    // replaced and goes with it.
     void Replace(Protocol protocol, ProtocolSource source, std::optional<int> select);
+
+    // The text of the selected answer as it is typed: kept, and counted as a change, until it
+    // is stored. False (nothing kept) for another answer than the selected one.
+    bool EditAnswerText(int answer, AnswerText text);
+    // Writes the typed text to its file. False, with the examiner told, when it cannot be
+    // written: the text stays typed.
+    bool CommitAnswerText();
+    // Every edit not yet stored, before the program ends: the typed answer text, the sign help
+    // (offered for storing), and the edits the other desks keep.
+    void SettleEdits();
 
     void SetHelpEditMode(bool on);
     void SetSoundLanguage(SoundLanguage language);
@@ -170,7 +212,9 @@ private:
     AnswerTextStore& m_texts;
     SoundPlayer& m_sound;
     const Clock& m_clock;
+    FileChooser& m_chooser;
     std::vector<SessionObserver*> m_observers;
+    std::vector<PendingEdit*> m_pendingEdits;
 
     Protocol m_protocol;
     std::optional<int> m_currentAnswer;
@@ -181,8 +225,9 @@ private:
     SoundLanguage m_soundLanguage = SoundLanguage::None;
     SignCode m_lastHelpCode = kNoHelpCode;
     SignColumns m_columns;
-    bool m_cardChoiceWanted = false;
+    std::optional<CardChoiceOffer> m_cardChoice;
     std::optional<PendingSubVariant> m_pendingSubVariant;
+    std::optional<PendingAnswerText> m_pendingText;
     std::optional<std::chrono::milliseconds> m_recoveryDue;
 
     RefreshSteps m_lastRefresh;

@@ -23,6 +23,8 @@ public:
     virtual void FiguresRecomputed(RefreshSteps) {}
     // CurrentAnswer or CurrentCard changed (the SignColumns follow the selected answer).
     virtual void SelectionChanged() {}
+    // The card choice was offered for the selected answer, or the offer was taken back.
+    virtual void CardChoiceChanged() {}
     // The card, signs, SZEI or transference value of one answer changed.
     virtual void AnswerChanged(int) {}
     // The text of one answer changed.
@@ -44,6 +46,8 @@ public:
     virtual void ChecksChanged() {}
     // HelpEditMode or SoundLanguage changed.
     virtual void ModeChanged() {}
+    // A window asked for the topic help of its topic.
+    virtual void TopicShown() {}
 };
 
 } // namespace quelvarin

@@ -17,7 +17,7 @@ bool StatisticsDesk::AttachToStatistics(const fs::path& file) {
     if (fs::exists(file, error)) {
         auto present = statistics::CodePresentInFile(file, protocol.personal.code);
         if (!present) {
-            notifier.Message(messages::CannotRead(file.string()));
+            notifier.Warning(messages::CannotRead(file.string()));
             return false;
         }
         if (*present) {
@@ -25,7 +25,7 @@ bool StatisticsDesk::AttachToStatistics(const fs::path& file) {
         }
     }
     if (!statistics::AppendRow(file, statistics::StatisticsRow(protocol))) {
-        notifier.Message(messages::CannotWrite(file.string()));
+        notifier.Warning(messages::CannotWrite(file.string()));
         return false;
     }
     return true;
@@ -39,16 +39,22 @@ statistics::BatchReport StatisticsDesk::AttachBatch(const fs::path& target,
         m_session.Notify().Message(statistics::kNoTarget);
         return {};
     }
+    if (!m_lifecycle.MayReplace()) {
+        return {};
+    }
     auto report = statistics::AttachFiles(target, files, false, progress);
     FinishBatch(report);
     return report;
 }
 
 bool StatisticsDesk::ExportSummary(const statistics::Progress& progress) {
+    if (!m_lifecycle.MayReplace()) {
+        return false;
+    }
     auto folder = m_session.Paths().ArchiveFolder();
     auto files = statistics::ProtocolFilesOf(folder);
     if (!files) {
-        m_session.Notify().Message(messages::CannotRead(folder.string()));
+        m_session.Notify().Warning(messages::CannotRead(folder.string()));
         return false;
     }
     auto path = m_session.Paths().SummaryExportFile();
@@ -76,7 +82,7 @@ void StatisticsDesk::FinishBatch(const statistics::BatchReport& report) {
         notifier.Message(notes);
     }
     if (report.failure) {
-        notifier.Message(*report.failure);
+        notifier.Warning(*report.failure);
     }
     // As after a run that loaded every file in turn: the last one is the current protocol.
     if (report.last) {

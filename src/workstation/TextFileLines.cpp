@@ -1,18 +1,21 @@
 #include "workstation/TextFileLines.h"
 
+#include "platform/AtomicFile.h"
+#include "platform/Cp1250.h"
 #include "platform/NumberFormat.h"
 #include "workstation/Messages.h"
 
 namespace quelvarin {
 
 bool TextFileLines::Open(const std::filesystem::path& path, Notifier& notifier) {
-    auto lines = ReadLineFile(path);
-    if (!lines) {
-        notifier.Message(messages::CannotRead(path.string()));
+    auto bytes = ReadFileBytes(path);
+    if (!bytes) {
+        notifier.Warning(messages::CannotRead(path.string()));
         return false;
     }
     m_path = path;
-    m_rows = std::move(*lines);
+    m_rows = SplitLines(DecodeCp1250(*bytes));
+    m_lineEnd = LineEndOf(*bytes);
     m_modified = false;
     return true;
 }
@@ -51,8 +54,8 @@ bool TextFileLines::Save(Notifier& notifier) {
     if (!HasFile()) {
         return false;
     }
-    if (!WriteLineFile(m_path, m_rows)) {
-        notifier.Message(messages::CannotWrite(m_path.string()));
+    if (!WriteLineFile(m_path, m_rows, m_lineEnd)) {
+        notifier.Warning(messages::CannotWrite(m_path.string()));
         return false;
     }
     m_modified = false;

@@ -11,8 +11,9 @@
 namespace quelvarin {
 
 // The text-file editor's lines: any Windows-1250 text file opened, edited line by line and
-// saved back to where it came from. Rows are counted from 0; an operation on a row that is not
-// there changes nothing and returns false, and so does every edit while no file is open.
+// saved back to where it came from, with the line ends it was read with. Rows are counted from
+// 0; an operation on a row that is not there changes nothing and returns false, and so does
+// every edit while no file is open.
 class TextFileLines {
 public:
     static constexpr std::string_view kNewRow = "új sor";
@@ -31,15 +32,19 @@ public:
     bool Replace(std::size_t row, std::string_view text);
     bool Remove(std::size_t row);
 
-    // Writes the rows back (Windows-1250, CR LF), replacing the file atomically. False without a
-    // file, and false, with the examiner told, when the file cannot be written.
+    // Writes the rows back (Windows-1250, the file's own line ends), replacing the file
+    // atomically. False without a file, and false, with the examiner told, when the file cannot
+    // be written.
     bool Save(Notifier& notifier);
     // An edit since the file was opened or saved.
     bool Modified() const { return m_modified; }
+    // Forgets the file and its lines.
+    void Close() { *this = TextFileLines(); }
 
 private:
     std::filesystem::path m_path;
     Lines m_rows;
+    LineEnd m_lineEnd = LineEnd::CrLf;
     bool m_modified = false;
 };
 

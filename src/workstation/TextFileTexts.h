@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // The text-file editor.
@@ -16,5 +17,9 @@ inline constexpr std::string_view kEditRow = "edit";
 inline constexpr std::string_view kDeleteRow = "delete";
 inline constexpr std::string_view kEditRowTitle = "Sor módosítása";
 inline constexpr std::string_view kEditRowPrompt = "Prompt";
+// An edit not yet saved, before another file is opened or the window closes.
+inline std::string AskSaveTextFile(std::string_view path) {
+    return "A(z) „" + std::string(path) + "” állományt módosította, de még nem mentette. Elmenti most?";
+}
 
 } // namespace quelvarin::window_texts

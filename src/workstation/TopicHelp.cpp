@@ -40,7 +40,7 @@ Lines ReadTopicFile(const fs::path& file, Notifier* notifier) {
     }
     std::error_code error;
     if (notifier && fs::exists(file, error)) {
-        notifier->Message(messages::CannotRead(file.string()));
+        notifier->Warning(messages::CannotRead(file.string()));
     }
     return {};
 }

@@ -25,7 +25,7 @@ bool IsFile(const fs::path& path) {
 std::optional<fs::path> CopyInto(const fs::path& source, const fs::path& target, Notifier& notifier) {
     auto bytes = ReadFileBytes(source);
     if (!bytes) {
-        notifier.Message(messages::CannotRead(source.string()));
+        notifier.Warning(messages::CannotRead(source.string()));
         return std::nullopt;
     }
     if (!WriteRootFile(target, *bytes, notifier)) {

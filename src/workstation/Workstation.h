@@ -1,14 +1,19 @@
 #pragma once
 
 #include "workstation/IndicesDesk.h"
+#include "workstation/InspectionDesk.h"
 #include "workstation/JointDesk.h"
 #include "workstation/PersonalDataDesk.h"
+#include "workstation/ProgramInfoDesk.h"
 #include "workstation/ProtocolFilesDesk.h"
+#include "workstation/ProtocolLifecycle.h"
 #include "workstation/ReportsDesk.h"
 #include "workstation/ScoringDesk.h"
 #include "workstation/Session.h"
 #include "workstation/SignHelpDesk.h"
 #include "workstation/StatisticsDesk.h"
+#include "workstation/TextFileDesk.h"
+#include "workstation/TopicHelpDesk.h"
 
 namespace quelvarin {
 
@@ -16,18 +21,25 @@ namespace quelvarin {
 // window is handed the desk it works with, never this whole.
 struct Workstation {
     Workstation(Session::Services services, ProtocolFilesDesk::Recovery recovery)
-        : session(std::move(services)), scoring(session), files(session, recovery), personal(session),
-          help(session), reports(session), indices(session), statistics(session, files), joint(session) {}
+        : session(std::move(services)), scoring(session), files(session, recovery), lifecycle(session, files),
+          personal(session), help(session), reports(session), indices(session),
+          statistics(session, files, lifecycle), joint(session), topics(session), textFiles(session),
+          inspection(session), programInfo(session) {}
 
     Session session;
     ScoringDesk scoring;
     ProtocolFilesDesk files;
+    ProtocolLifecycle lifecycle;
     PersonalDataDesk personal;
     SignHelpDesk help;
     ReportsDesk reports;
     IndicesDesk indices;
     StatisticsDesk statistics;
     JointDesk joint;
+    TopicHelpDesk topics;
+    TextFileDesk textFiles;
+    InspectionDesk inspection;
+    ProgramInfoDesk programInfo;
 };
 
 } // namespace quelvarin

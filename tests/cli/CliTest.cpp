@@ -294,7 +294,8 @@ TEST_F(Cli, CheckAcceptsARecoveryCopy) {
     FileAnswerTextStore texts{InstallPaths(root)};
     SilentSoundPlayer sound;
     FixedClock clock("2026.12.10.");
-    Workstation station({InstallPaths(root), notifier, texts, sound, clock},
+    NoFileChooser chooser;
+    Workstation station({InstallPaths(root), notifier, texts, sound, clock, chooser},
                         ProtocolFilesDesk::Recovery::Kept);
     station.scoring.SelectAnswer(1);
     station.scoring.ChooseCard(4);

@@ -62,6 +62,12 @@ public:
     void CardTimesChanged(int card) override { m_events.push_back("card times " + std::to_string(card)); }
     void ChecksChanged() override { m_events.push_back("checks"); }
     void ModeChanged() override { m_events.push_back("mode"); }
+    void CardChoiceChanged() override {
+        auto offer = m_session.CardChoiceOffered();
+        m_events.push_back(offer ? "card choice " + std::to_string(offer->preselected)
+                                 : "card choice closed");
+    }
+    void TopicShown() override { m_events.push_back("topic"); }
 
 private:
     Session& m_session;

@@ -15,9 +15,9 @@ TestStation::TestStation(const std::filesystem::path& givenRoot) {
     root = givenRoot.empty() ? dir.Path() / "quelva" : givenRoot;
     std::filesystem::create_directories(root);
     texts = std::make_unique<FileAnswerTextStore>(InstallPaths(root));
-    station =
-        std::make_unique<Workstation>(Session::Services{InstallPaths(root), notifier, *texts, sound, clock},
-                                      ProtocolFilesDesk::Recovery::Kept);
+    station = std::make_unique<Workstation>(
+        Session::Services{InstallPaths(root), notifier, *texts, sound, clock, chooser},
+        ProtocolFilesDesk::Recovery::Kept);
 }
 
 void TestStation::AnswerOnCard(int answer, int card) {

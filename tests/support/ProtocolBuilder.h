@@ -7,8 +7,10 @@
 #include "support/TempDir.h"
 #include "workstation/Workstation.h"
 
+#include <deque>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace quelvarin::test {
@@ -17,6 +19,32 @@ class RecordingSoundPlayer : public SoundPlayer {
 public:
     void Play(const std::filesystem::path& wav) override { played.push_back(wav); }
     std::vector<std::filesystem::path> played;
+};
+
+// The file dialogs of the tests: every dialog is recorded and answered from a queue of files
+// (an empty path, or an empty queue, cancels).
+class ScriptedFileChooser : public FileChooser {
+public:
+    std::optional<std::filesystem::path> ChooseFileToOpen(const FileDialog& dialog) override {
+        return Next(dialog);
+    }
+    std::optional<std::filesystem::path> ChooseFileToSave(const FileDialog& dialog) override {
+        return Next(dialog);
+    }
+
+    std::deque<std::filesystem::path> files;
+    std::vector<FileDialog> dialogs;
+
+private:
+    std::optional<std::filesystem::path> Next(const FileDialog& dialog) {
+        dialogs.push_back(dialog);
+        if (files.empty()) {
+            return std::nullopt;
+        }
+        auto next = files.front();
+        files.pop_front();
+        return next.empty() ? std::nullopt : std::optional<std::filesystem::path>(next);
+    }
 };
 
 // A workstation over a temporary root, with every service recorded: the answer texts are real
@@ -33,6 +61,7 @@ struct TestStation {
     std::unique_ptr<FileAnswerTextStore> texts;
     RecordingSoundPlayer sound;
     FixedClock clock{kToday};
+    ScriptedFileChooser chooser;
     std::unique_ptr<Workstation> station;
 
     Workstation& operator*() { return *station; }

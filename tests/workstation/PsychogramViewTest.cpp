@@ -73,9 +73,17 @@ TEST(PsychogramView, BeforeTheFirstBuildAndWithoutACard) {
     EXPECT_EQ(view[Figure::ApprehensionFormula].value, "--------------");
     EXPECT_EQ(view[Figure::Answers].value, "0");
     EXPECT_EQ(view[Figure::HumanPercent].value, " 0.00");
-    EXPECT_EQ(view.vulgarHeading, "Vulgáris válaszok: 1 tábla") << "CurrentCard is 1 at start";
+    EXPECT_EQ(view.vulgarHeading, "") << "no answer selected, although CurrentCard is 1 at start";
+    EXPECT_TRUE(ws->scoring.CurrentVulgarEntries().empty());
     ws->scoring.SelectAnswer(1);
     EXPECT_EQ(BuildPsychogramView(ws->session).vulgarHeading, "") << "an answer without a card";
+    EXPECT_TRUE(ws->scoring.CurrentVulgarEntries().empty());
+    ws->scoring.ChooseCard(1);
+    EXPECT_EQ(BuildPsychogramView(ws->session).vulgarHeading, "Vulgáris válaszok: 1 tábla");
+    EXPECT_FALSE(ws->scoring.CurrentVulgarEntries().empty());
+    ws->files.NewProtocol();
+    EXPECT_EQ(BuildPsychogramView(ws->session).vulgarHeading, "") << "nothing selected after új Ro.";
+    EXPECT_TRUE(ws->scoring.CurrentVulgarEntries().empty());
     EXPECT_TRUE(BuildPsychogramView(ws->session).frequentContents.empty());
 }
 

@@ -17,11 +17,12 @@ TEST(SessionEvents, ScoringRaisesWhatChangedInOrder) {
     auto& scoring = ws->scoring;
 
     scoring.SelectAnswer(5);
-    EXPECT_EQ(events.Take(), (Events{"selection: answer 5 card 0"}));
+    EXPECT_EQ(events.Take(), (Events{"selection: answer 5 card 0", "card choice 1"}))
+        << "no card yet: the choice is offered, preselecting CurrentCard as it was";
 
     scoring.ChooseCard(3);
     EXPECT_EQ(events.Take(),
-              (Events{"selection: answer 5 card 3", "modified on", "answer 5",
+              (Events{"selection: answer 5 card 3", "card choice closed", "modified on", "answer 5",
                       "figures: apprehension-mode answer-counts contents V% O% answers-per-card"}));
 
     scoring.ClickSignBox(400); // G

@@ -1,8 +1,10 @@
 #include "workstation/TextFileLines.h"
 
 #include "platform/RecordingNotifier.h"
+#include "support/ProtocolBuilder.h"
 #include "support/TempDir.h"
 #include "workstation/Messages.h"
+#include "workstation/TextFileTexts.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -12,6 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 using Messages = std::vector<std::string>;
+namespace texts = window_texts;
 
 // A text file "a", "b", "c" opened in the editor.
 struct OpenTextFile {
@@ -116,23 +119,35 @@ TEST(TextFileLines, AFileThatCannotBeOpenedKeepsThePreviousOne) {
     }
 }
 
-TEST(TextFileLines, SavesWindows1250WithCrLfAndReadsLinefeedFiles) {
-    test::TempDir dir;
-    RecordingNotifier notifier;
-    auto file = dir / "jegyzet.txt";
-    test::WriteBytes(file, "els\xF5\nm\xE1sodik"); // LF only, no final line end
-    TextFileLines lines;
-    ASSERT_TRUE(lines.Open(file, notifier));
-    EXPECT_EQ(lines.Rows(), (Lines{"első", "második"}));
-    ASSERT_TRUE(lines.Replace(1, "tűz"));
-    ASSERT_TRUE(lines.InsertBefore(1));
-    ASSERT_TRUE(lines.Save(notifier));
-    EXPECT_FALSE(lines.Modified());
-    EXPECT_EQ(test::ReadBytes(file), "els\xF5\r\n\xFAj sor\r\nt\xFBz\r\n");
-    TextFileLines again;
-    ASSERT_TRUE(again.Open(file, notifier));
-    EXPECT_EQ(again.Rows(), lines.Rows());
-    EXPECT_TRUE(notifier.Messages().empty());
+// A file is written back in Windows-1250 with the line ends it was read with.
+TEST(TextFileLines, SavesWindows1250WithTheLineEndsItWasReadWith) {
+    struct Case {
+        const char* bytes;
+        const char* saved;
+    };
+    const Case cases[] = {
+        {"els\xF5\r\nm\xE1sodik\r\n", "els\xF5\r\n\xFAj sor\r\nt\xFBz\r\n"},
+        {"els\xF5\nm\xE1sodik", "els\xF5\n\xFAj sor\nt\xFBz\n"},     // LF only, no final line end
+        {"els\xF5\nm\xE1sodik\r\n", "els\xF5\n\xFAj sor\nt\xFBz\n"}, // mixed: as the first line ends
+    };
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        RecordingNotifier notifier;
+        auto file = dir / "jegyzet.txt";
+        test::WriteBytes(file, c.bytes);
+        TextFileLines lines;
+        ASSERT_TRUE(lines.Open(file, notifier));
+        EXPECT_EQ(lines.Rows(), (Lines{"első", "második"}));
+        ASSERT_TRUE(lines.Replace(1, "tűz"));
+        ASSERT_TRUE(lines.InsertBefore(1));
+        ASSERT_TRUE(lines.Save(notifier));
+        EXPECT_FALSE(lines.Modified());
+        EXPECT_EQ(test::ReadBytes(file), c.saved);
+        TextFileLines again;
+        ASSERT_TRUE(again.Open(file, notifier));
+        EXPECT_EQ(again.Rows(), lines.Rows());
+        EXPECT_TRUE(notifier.Messages().empty());
+    }
 }
 
 TEST(TextFileLines, AFailedSaveIsReportedAndKeepsTheRows) {
@@ -151,6 +166,39 @@ TEST(TextFileLines, RowIndexLabelCountsFromZero) {
     EXPECT_EQ(RowIndexLabel(0), "0");
     EXPECT_EQ(RowIndexLabel(7), "7");
     EXPECT_EQ(RowIndexLabel(1234), "1234");
+}
+
+// The editor's desk: an empty file gets its first line without a line chosen, and an edit not
+// saved is offered for saving before another file is opened and when the window closes.
+TEST(TextFileDesk, AnUnsavedEditIsOfferedBeforeItIsLost) {
+    test::TestStation ws;
+    auto& desk = ws->textFiles;
+    auto empty = ws.dir / "ures.txt";
+    auto other = ws.dir / "masik.txt";
+    test::WriteBytes(empty, "");
+    test::WriteBytes(other, "m\xE1s\n");
+    ws.chooser.files = {empty};
+    ASSERT_TRUE(desk.Open());
+    EXPECT_EQ(ws.chooser.dialogs.back().title, "Szöveges állomány megnyitása");
+    ASSERT_TRUE(desk.InsertLine(std::nullopt));
+    EXPECT_EQ(desk.File().Rows(), Lines{"új sor"});
+
+    // Another file: the edit is offered for saving; "Nem" drops it.
+    ws.chooser.files = {other};
+    ASSERT_TRUE(desk.Open());
+    EXPECT_EQ(ws.notifier.Questions(), std::vector<std::string>{texts::AskSaveTextFile(empty.string())});
+    EXPECT_EQ(test::ReadBytes(empty), "");
+    EXPECT_EQ(ws.chooser.dialogs.back().folder, ws.dir.Path()) << "the next dialog starts at the last file";
+
+    // The window closes: "Igen" saves, with the file's own line ends, and the file is let go.
+    ASSERT_TRUE(desk.ReplaceLine(0, "más sor"));
+    ws.notifier.QueueAnswer(true);
+    desk.Close();
+    EXPECT_EQ(test::ReadBytes(other), "m\xE1s sor\n");
+    EXPECT_FALSE(desk.File().HasFile());
+    EXPECT_EQ(ws.notifier.Questions().size(), 2u);
+    desk.Close();
+    EXPECT_EQ(ws.notifier.Questions().size(), 2u) << "nothing to offer";
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "workstation/TopicHelp.h"
 
 #include "platform/RecordingNotifier.h"
+#include "support/EventRecorder.h"
+#include "support/ProtocolBuilder.h"
 #include "support/TempDir.h"
 #include "workstation/Messages.h"
 
@@ -131,6 +133,49 @@ TEST(TopicHelp, AFileThereButUnreadableIsReportedWhenAsked) {
     auto told = ReadTopic(root.paths, topic, root.notifier);
     EXPECT_TRUE(told.notes.empty());
     EXPECT_EQ(root.notifier.Messages(), Messages{messages::CannotRead(told.notesFile.string())});
+}
+
+// The desk keeps what the examiner types and saves it without asking: before another topic,
+// by "ment" (both boxes), and when the window says the typing ended.
+TEST(TopicHelpDesk, EditsAreSavedBeforeAnotherTopicAndByMent) {
+    test::TestStation ws;
+    test::EventRecorder events(ws->session);
+    auto& topics = ws->topics;
+    EXPECT_EQ(topics.Caption(), "Súgó az aktuális témához");
+    EXPECT_FALSE(topics.ShowTopic("nincs.hlp"));
+    EXPECT_TRUE(events.Take().empty());
+    ASSERT_TRUE(topics.ShowTopic("szei.hlp"));
+    EXPECT_EQ(events.Take(), std::vector<std::string>{"topic"});
+    EXPECT_EQ(topics.Caption(), "súgó: SZEI");
+    EXPECT_TRUE(topics.Text(TopicBox::Notes).empty());
+    EXPECT_EQ(topics.FileOf(TopicBox::Notes), (ws.root / "jegyzet" / "szei.hlp").string());
+    EXPECT_EQ(topics.FileOf(TopicBox::Help), (ws.root / "help" / "szei.hlp").string());
+
+    topics.Edit(TopicBox::Notes, {"Saját jegyzet."});
+    EXPECT_TRUE(topics.Edited(TopicBox::Notes));
+    EXPECT_FALSE(topics.Edited(TopicBox::Help));
+    ASSERT_TRUE(topics.ShowTopic("neiger.hlp"));
+    EXPECT_EQ(test::ReadBytes(ws.root / "jegyzet" / "szei.hlp"), "Saj\xE1t jegyzet.\r\n");
+    EXPECT_FALSE(fs::exists(ws.root / "help" / "szei.hlp")) << "only the edited box is saved";
+    EXPECT_FALSE(topics.Edited(TopicBox::Notes));
+
+    ASSERT_TRUE(topics.Save()); // "ment": both boxes, edited or not
+    EXPECT_TRUE(fs::exists(ws.root / "jegyzet" / "neiger.hlp"));
+    EXPECT_TRUE(fs::exists(ws.root / "help" / "neiger.hlp"));
+    ASSERT_TRUE(topics.ShowTopic("szei.hlp"));
+    EXPECT_EQ(topics.Text(TopicBox::Notes), Lines{"Saját jegyzet."});
+    EXPECT_TRUE(ws.notifier.Questions().empty());
+}
+
+TEST(TopicHelpDesk, ABoxThatCannotBeSavedStaysEdited) {
+    test::TestStation ws;
+    test::WriteBytes(ws.root / "jegyzet", "nem mappa");
+    ASSERT_TRUE(ws->topics.ShowTopic("ft.hlp"));
+    ws->topics.Edit(TopicBox::Notes, {"jegyzet"});
+    EXPECT_FALSE(ws->topics.SaveEdited());
+    EXPECT_TRUE(ws->topics.Edited(TopicBox::Notes));
+    EXPECT_EQ(ws->topics.Text(TopicBox::Notes), Lines{"jegyzet"});
+    EXPECT_EQ(ws.notifier.Warnings().size(), 1u);
 }
 
 } // namespace

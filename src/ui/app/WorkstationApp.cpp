@@ -68,7 +68,8 @@ int PrintFigures(const Invocation& invocation) {
     MemoryAnswerTextStore texts;
     SilentSoundPlayer sound;
     SystemClock clock;
-    Workstation station({InstallPaths(invocation.root), notifier, texts, sound, clock},
+    NoFileChooser chooser;
+    Workstation station({InstallPaths(invocation.root), notifier, texts, sound, clock, chooser},
                         ProtocolFilesDesk::Recovery::Off);
     if (!station.files.LoadProtocol(file)) {
         return 2;
@@ -97,8 +98,9 @@ void PrepareApplication(QApplication& application) {
 
 WorkstationApp::WorkstationApp(const fs::path& root, UiServices& services, SoundPlayer& sound,
                                const Clock& clock)
-    : m_notifier(services), m_texts(InstallPaths(root)),
-      m_station({InstallPaths(root), m_notifier, m_texts, sound, clock}, ProtocolFilesDesk::Recovery::Kept),
+    : m_notifier(services), m_chooser(services), m_texts(InstallPaths(root)),
+      m_station({InstallPaths(root), m_notifier, m_texts, sound, clock, m_chooser},
+                ProtocolFilesDesk::Recovery::Kept),
       m_window(std::make_unique<TMainForm>(m_station, services, m_notifier, clock)) {}
 
 int RunWorkstation(int argc, char** argv) {

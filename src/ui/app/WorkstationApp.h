@@ -2,6 +2,7 @@
 
 #include "model/AnswerTextStore.h"
 #include "platform/Clock.h"
+#include "ui/app/QtFileChooser.h"
 #include "ui/app/QtNotifier.h"
 #include "ui/app/UiServices.h"
 #include "ui/main/TMainForm.h"
@@ -33,6 +34,7 @@ public:
 
 private:
     QtNotifier m_notifier;
+    QtFileChooser m_chooser;
     FileAnswerTextStore m_texts;
     Workstation m_station;
     std::unique_ptr<TMainForm> m_window;

@@ -475,7 +475,7 @@ void TMainForm::OpenPage(bool protocolPage) {
         m_station.scoring.SelectAnswer(kAnswerCount, CardChoice::HeldBack);
     }
     if (path && !m_services.OpenDocument(ToQt(path->string()))) {
-        m_notifier.Message(texts::CannotOpenDocument(path->string()));
+        m_notifier.Warning(texts::CannotOpenDocument(path->string()));
     }
 }
 
