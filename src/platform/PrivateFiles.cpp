@@ -73,6 +73,15 @@ unsigned NewFileMode(const fs::path& file) {
     return S_IRUSR | S_IWUSR | (ModeOf(FolderOf(file)) & (S_IRGRP | S_IWGRP));
 }
 
+bool CopyNewFile(const fs::path& from, const fs::path& to, std::error_code& error) {
+    // The copy first has the mode of the original, which is shipped data and no record.
+    if (!fs::copy_file(from, to, fs::copy_options::skip_existing, error)) {
+        return false;
+    }
+    ::chmod(to.c_str(), NewFileMode(to));
+    return true;
+}
+
 #else
 
 bool CreateFolders(const fs::path& path, std::error_code& error, NewFolders) {
@@ -82,6 +91,10 @@ bool CreateFolders(const fs::path& path, std::error_code& error, NewFolders) {
 
 unsigned NewFileMode(const fs::path&) {
     return 0600;
+}
+
+bool CopyNewFile(const fs::path& from, const fs::path& to, std::error_code& error) {
+    return fs::copy_file(from, to, fs::copy_options::skip_existing, error);
 }
 
 #endif

@@ -27,4 +27,8 @@ bool CreateFolders(const std::filesystem::path& path, std::error_code& error,
 // write of the folder it is in. Never any bit for other users.
 unsigned NewFileMode(const std::filesystem::path& file);
 
+// Copies the file to `to` when nothing is there yet; the copy gets NewFileMode, not the mode of
+// the original. False when nothing was copied: `to` was there, or the error says why.
+bool CopyNewFile(const std::filesystem::path& from, const std::filesystem::path& to, std::error_code& error);
+
 } // namespace quelvarin

@@ -1,6 +1,7 @@
 #include "platform/PrivateFiles.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/InstallPaths.h"
 #include "support/TempDir.h"
 
 #include <cstdio>
@@ -42,6 +43,25 @@ fs::path FolderWithMode(const fs::path& path, unsigned mode) {
     fs::create_directories(path);
     EXPECT_EQ(::chmod(path.c_str(), mode), 0) << path;
     return path;
+}
+
+TEST(PrivateFiles, ASeededRootAndWhatIsInItAreTheUsersAlone) {
+    OpenUmask umask;
+    test::TempDir dir;
+    auto shipped = dir / "shipped";
+    test::WriteBytes(shipped / "ver.num", "1");
+    test::WriteBytes(shipped / "help" / "ft.hlp", "súgó");
+    ::chmod((shipped / "ver.num").c_str(), 0666);
+    // Above a missing root, in a folder shared with a group: the new folders share nothing.
+    auto shared = FolderWithMode(dir / "shared", 02770);
+    auto root = shared / "tamrel" / "quelva";
+
+    ASSERT_TRUE(EnsureInstallTree(root, shipped));
+    EXPECT_EQ(ModeOf(shared / "tamrel"), "0700");
+    EXPECT_EQ(ModeOf(root), "0700");
+    EXPECT_EQ(ModeOf(root / "help"), "0700");
+    EXPECT_EQ(ModeOf(root / "ver.num"), "0600");
+    EXPECT_EQ(ModeOf(root / "help" / "ft.hlp"), "0600");
 }
 
 // Each writer creating a file, in a private folder and in one shared with a group.
@@ -104,6 +124,23 @@ TEST(PrivateFiles, NewFoldersTakeTheGroupAccessOfTheFolderTheyAreMadeIn) {
     EXPECT_TRUE(error);
     EXPECT_FALSE(CreateFolders(dir / "fajl" / "alatta", error));
     EXPECT_TRUE(error);
+}
+
+// Group read of 0755 is 0040 (its execute bit is no file's), and nothing of its "other" bits.
+TEST(PrivateFiles, AnExistingRootKeepsItsModeAndWhatIsAddedTakesItsGroupRead) {
+    OpenUmask umask;
+    test::TempDir dir;
+    auto shipped = dir / "shipped";
+    test::WriteBytes(shipped / "help" / "ft.hlp", "súgó");
+    auto root = FolderWithMode(dir / "quelva", 0755);
+
+    ASSERT_TRUE(EnsureInstallTree(root, shipped));
+    ASSERT_TRUE(ReplaceFileAtomically(root / "sum_stat.txt", "x"));
+    ASSERT_TRUE(SeedInstallTree(shipped, root));
+    EXPECT_EQ(ModeOf(root), "0755");
+    EXPECT_EQ(ModeOf(root / "sum_stat.txt"), Octal(0600 | 0040));
+    EXPECT_EQ(ModeOf(root / "help"), Octal(0700 | 0050));
+    EXPECT_EQ(ModeOf(root / "help" / "ft.hlp"), Octal(0600 | 0040));
 }
 
 } // namespace
