@@ -1,5 +1,7 @@
 #include "model/AnswerTextStore.h"
 
+#include "platform/PrivateFiles.h"
+
 #include <system_error>
 
 namespace quelvarin {
@@ -12,7 +14,7 @@ AnswerText FileAnswerTextStore::Read(int answer) const {
 
 bool FileAnswerTextStore::Write(int answer, const AnswerText& text) {
     std::error_code error;
-    fs::create_directories(m_paths.CurrentFolder(), error);
+    CreateFolders(m_paths.CurrentFolder(), error);
     return WriteLineFile(m_paths.AnswerTextFile(answer), text);
 }
 

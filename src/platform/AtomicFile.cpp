@@ -1,5 +1,7 @@
 #include "platform/AtomicFile.h"
 
+#include "platform/PrivateFiles.h"
+
 // The one file of the product that consults the test seam of the writers.
 #define QUELVARIN_FILE_WRITE_HOOK
 #include "platform/FileWriteHook.h"
@@ -13,6 +15,7 @@
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #define QUELVARIN_POSIX_FILES 1
 #endif
@@ -54,8 +57,19 @@ fs::path TemporaryNameBeside(const fs::path& path) {
 }
 
 #ifdef QUELVARIN_POSIX_FILES
+// Creates a file that must not exist yet, for writing, with the mode NewFileMode gives it. Opened
+// for its owner alone, it is never readable by others whatever the umask; a file system without
+// modes refuses the fchmod, and the file stays at most 0600. -1 when it cannot be created.
+int CreateNewFile(const fs::path& path, int flags) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | flags, S_IRUSR | S_IWUSR);
+    if (fd >= 0) {
+        ::fchmod(fd, static_cast<mode_t>(NewFileMode(path)));
+    }
+    return fd;
+}
+
 bool WriteNewFile(const fs::path& temp, const fs::path& target, std::string_view bytes) {
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    int fd = CreateNewFile(temp, 0);
     if (fd < 0) {
         return false;
     }
@@ -121,7 +135,17 @@ bool ReplaceFileAtomically(const fs::path& path, std::string_view bytes) {
 AtomicFileWriter::AtomicFileWriter(fs::path path) : m_path(std::move(path)) {
     auto target = m_path.has_parent_path() ? m_path : fs::path(".") / m_path;
     m_temp = TemporaryNameBeside(target);
+#ifdef QUELVARIN_POSIX_FILES
+    int fd = CreateNewFile(m_temp, 0);
+    m_file = fd < 0 ? nullptr : ::fdopen(fd, "wb");
+    if (fd >= 0 && !m_file) {
+        ::close(fd);
+        std::error_code ignored;
+        fs::remove(m_temp, ignored);
+    }
+#else
     m_file = std::fopen(m_temp.string().c_str(), "wbx");
+#endif
     m_failed = m_file == nullptr;
 }
 
@@ -168,12 +192,32 @@ bool AtomicFileWriter::Commit() {
 }
 
 bool AppendToFile(const fs::path& path, std::string_view bytes) {
+#ifdef QUELVARIN_POSIX_FILES
+    // A missing file is created with its exact mode; an existing one keeps the mode it has.
+    int fd = CreateNewFile(path, O_APPEND);
+    bool existed = fd < 0 && errno == EEXIST;
+    if (existed) {
+        fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    }
+    std::FILE* file = fd < 0 ? nullptr : ::fdopen(fd, "ab");
+    if (!file) {
+        if (fd >= 0) {
+            ::close(fd);
+            std::error_code ignored;
+            if (!existed) {
+                fs::remove(path, ignored);
+            }
+        }
+        return false;
+    }
+#else
     std::error_code error;
     bool existed = fs::exists(path, error);
     std::FILE* file = std::fopen(path.string().c_str(), "ab");
     if (!file) {
         return false;
     }
+#endif
     // Where the file ended: a failed append is cut back to it.
     long end = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1;
     bool ok = end >= 0 && WritePart(file, bytes, AllowedBytes(path, bytes.size())) == bytes.size();

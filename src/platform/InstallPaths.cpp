@@ -1,6 +1,7 @@
 #include "platform/InstallPaths.h"
 
 #include "platform/DocumentFileName.h"
+#include "platform/PrivateFiles.h"
 
 #include <cstdlib>
 #include <system_error>
@@ -85,8 +86,9 @@ bool SeedInstallTree(const fs::path& shipped, const fs::path& root) {
     if (!fs::is_directory(shipped, error)) {
         return false;
     }
-    fs::create_directories(root, error);
-    if (error) {
+    // A new root holds records: its user's alone, as are the folders made above it. A clinic that
+    // shares one through a group sets that up on the root once.
+    if (!CreateFolders(root, error, NewFolders::OwnerOnly)) {
         return false;
     }
     bool ok = true;
@@ -101,9 +103,9 @@ bool SeedInstallTree(const fs::path& shipped, const fs::path& root) {
             break;
         }
         if (it->is_directory(error)) {
-            fs::create_directories(target, error);
+            CreateFolders(target, error);
         } else if (!fs::exists(target, error)) {
-            fs::copy_file(it->path(), target, fs::copy_options::skip_existing, error);
+            CopyNewFile(it->path(), target, error);
         }
         if (error) {
             ok = false;

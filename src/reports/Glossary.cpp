@@ -3,6 +3,7 @@
 #include "model/SymbolCatalogue.h"
 #include "platform/AtomicFile.h"
 #include "platform/Cp1250.h"
+#include "platform/PrivateFiles.h"
 #include "scoring/AnswerCounts.h"
 #include "scoring/Apprehension.h"
 
@@ -48,7 +49,7 @@ std::optional<std::string> RegenerateHelpPages(const InstallPaths& paths, const 
                               {paths.ScoringHelpPagesFolder(), help.scoring}};
     for (const auto& folder : folders) {
         std::error_code error;
-        fs::create_directories(folder.path, error);
+        CreateFolders(folder.path, error);
     }
     for (int code = kFirstHelpPage; code <= kLastHelpPage; ++code) {
         for (const auto& folder : folders) {

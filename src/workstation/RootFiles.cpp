@@ -1,6 +1,7 @@
 #include "workstation/RootFiles.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/PrivateFiles.h"
 #include "workstation/Messages.h"
 
 #include <system_error>
@@ -9,7 +10,7 @@ namespace quelvarin {
 
 bool WriteRootFile(const std::filesystem::path& path, std::string_view bytes) {
     std::error_code error;
-    std::filesystem::create_directories(path.parent_path(), error);
+    CreateFolders(path.parent_path(), error);
     return ReplaceFileAtomically(path, bytes);
 }
 
