@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 // A desktop that answers every question no and opens nothing.
 class QuietServices : public UiServices {
 public:
-    void ShowMessage(QWidget*, const QString&) override {}
+    void ShowMessage(QWidget*, const QString&, MessageKind) override {}
     bool AskYesNo(QWidget*, const QString&) override { return false; }
     std::optional<QString> ChooseFileToOpen(QWidget*, const FileDialog&) override { return std::nullopt; }
     std::optional<QString> ChooseFileToSave(QWidget*, const FileDialog&) override { return std::nullopt; }

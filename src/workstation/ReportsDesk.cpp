@@ -8,6 +8,7 @@
 #include "reports/SheetScales.h"
 #include "workstation/Messages.h"
 #include "workstation/RootFiles.h"
+#include "workstation/WordDocument.h"
 
 namespace quelvarin {
 namespace fs = std::filesystem;
@@ -79,6 +80,15 @@ bool ReportsDesk::RegenerateHelpPages() {
     }
     m_session.Notify().Message(reports::kHelpPagesDone);
     return true;
+}
+
+std::optional<fs::path> ReportsDesk::WordDocument() {
+    return PrepareWordDocument(m_session.Paths(), m_session.CurrentProtocol().personal.code,
+                               m_session.Notify());
+}
+
+std::optional<fs::path> ReportsDesk::OwnWordTemplate() {
+    return PrepareOwnTemplate(m_session.Paths(), m_session.Notify());
 }
 
 } // namespace quelvarin

@@ -42,6 +42,13 @@ public:
     // Regenerates the help pages of html/ertelmez and html/jelol; says when it is done.
     bool RegenerateHelpPages();
 
+    // --- The Word documents ------------------------------------------------------------------
+    // "doc": the examination's document doc/<code>.doc, made from the template when it is not
+    // there yet; the path to open, or nothing with the examiner told why.
+    std::optional<std::filesystem::path> WordDocument();
+    // "az én Word sablonom": the examiner's own template, made from the shipped one when missing.
+    std::optional<std::filesystem::path> OwnWordTemplate();
+
 private:
     // Writes a page of the html folder atomically; the examiner is told when it cannot be.
     std::optional<std::filesystem::path> WriteHtmlFile(const std::filesystem::path& path, const Lines& lines);

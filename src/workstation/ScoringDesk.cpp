@@ -39,10 +39,8 @@ void ScoringDesk::OfferCardChoiceFor(int answer) {
     if (!IsAnswerNumber(answer)) {
         return;
     }
-    int before = m_session.CurrentCard();
     m_session.Select(answer, CardChoice::HeldBack);
-    int card = m_session.CurrentCard();
-    m_session.SetCardChoice(CardChoiceOffer{card != 0 ? card : before});
+    m_session.SetCardChoice(CardChoiceOffer{m_session.CardToPreselect()});
 }
 
 std::optional<fs::path> ScoringDesk::CardGlyph() const {

@@ -4,6 +4,7 @@
 #include "model/SymbolCatalogue.h"
 #include "model/VulgarCatalogue.h"
 #include "workstation/Session.h"
+#include "workstation/Stopwatch.h"
 
 #include <optional>
 #include <string>
@@ -35,7 +36,7 @@ enum class TimeBox { ReactionMinutes, ReactionSeconds, CardMinutes, CardSeconds 
 // the card times, the sounds and the answer texts.
 class ScoringDesk {
 public:
-    explicit ScoringDesk(Session& session) : m_session(session) {}
+    explicit ScoringDesk(Session& session) : m_session(session), m_stopwatch(session.Time()) {}
 
     const Session& State() const { return m_session; }
 
@@ -89,6 +90,14 @@ public:
     bool SetCardTime(TimeBox box, int value);
     // The stopwatch's running seconds written as reaction or card time: minutes and seconds.
     bool WriteStopwatchTime(bool reaction, int runningSeconds);
+    bool WriteStopwatchTime(bool reaction) {
+        return WriteStopwatchTime(reaction, m_stopwatch.RunningSeconds());
+    }
+    // "s&tart" and "reset" of the stopwatch, and the seconds its box shows.
+    void StartStopwatch() { m_stopwatch.Start(); }
+    void ResetStopwatch() { m_stopwatch.Reset(); }
+    bool StopwatchRunning() const { return m_stopwatch.Running(); }
+    int StopwatchSeconds() const { return m_stopwatch.RunningSeconds(); }
 
     // --- Sounds -------------------------------------------------------------------------------
     void SetSoundLanguage(SoundLanguage language) { m_session.SetSoundLanguage(language); }
@@ -118,6 +127,7 @@ private:
     void TellAnswerChanged(int answer);
 
     Session& m_session;
+    Stopwatch m_stopwatch;
 };
 
 } // namespace quelvarin

@@ -155,7 +155,9 @@ void Session::Recomputed(RefreshSteps steps) {
 void Session::Select(std::optional<int> answer, CardChoice choice) {
     CommitAnswerText();
     m_pendingSubVariant.reset();
-    int before = m_currentCard;
+    if (answer != m_currentAnswer) {
+        m_cardBefore = m_currentCard;
+    }
     m_currentAnswer = answer;
     if (answer) {
         m_currentCard = m_protocol.answer(*answer).card;
@@ -163,7 +165,7 @@ void Session::Select(std::optional<int> answer, CardChoice choice) {
     RebuildColumns();
     Tell([](SessionObserver& o) { o.SelectionChanged(); });
     bool offer = answer && m_currentCard == 0 && choice == CardChoice::Offer;
-    SetCardChoice(offer ? std::optional<CardChoiceOffer>(CardChoiceOffer{before}) : std::nullopt);
+    SetCardChoice(offer ? std::optional<CardChoiceOffer>(CardChoiceOffer{CardToPreselect()}) : std::nullopt);
 }
 
 void Session::SetCardChoice(std::optional<CardChoiceOffer> offer) {
@@ -197,6 +199,7 @@ void Session::Replace(Protocol protocol, ProtocolSource source, std::optional<in
     m_pendingText.reset();
     m_currentAnswer = select;
     m_currentCard = select ? m_protocol.answer(*select).card : 1;
+    m_cardBefore = 1;
     RebuildColumns();
     Refresh(refresh::kProtocolLoaded);
     m_recoveryDue.reset();
@@ -204,7 +207,7 @@ void Session::Replace(Protocol protocol, ProtocolSource source, std::optional<in
     Tell([source](SessionObserver& o) { o.ProtocolReplaced(source); });
     // Selecting the first answer of a protocol asks for its card as every selection does.
     bool offer = select && m_currentCard == 0;
-    SetCardChoice(offer ? std::optional<CardChoiceOffer>(CardChoiceOffer{}) : std::nullopt);
+    SetCardChoice(offer ? std::optional<CardChoiceOffer>(CardChoiceOffer{CardToPreselect()}) : std::nullopt);
 }
 
 void Session::SetHelpEditMode(bool on) {

@@ -166,6 +166,9 @@ private:
     void Select(std::optional<int> answer, CardChoice choice);
     // Offers the card choice for the selected answer, or takes the offer back.
     void SetCardChoice(std::optional<CardChoiceOffer> offer);
+    // The card the choice preselects for the selected answer: its own, or for an answer without
+    // one the card of the answer selected before it.
+    int CardToPreselect() const { return m_currentCard != 0 ? m_currentCard : m_cardBefore; }
     void SetCurrentCard(int card);
     void RebuildColumns();
     // Makes `protocol` the current one: nothing selected but what `select` says, every figure
@@ -219,6 +222,7 @@ private:
     Protocol m_protocol;
     std::optional<int> m_currentAnswer;
     int m_currentCard = 1;
+    int m_cardBefore = 1; // CurrentCard before the selected answer was selected
     bool m_protocolStarted = false;
     bool m_modified = false;
     bool m_helpEditMode = false;

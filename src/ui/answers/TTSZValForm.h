@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/app/WindowContext.h"
 #include "workstation/ScoringDesk.h"
 
 #include <QDialog>
@@ -9,16 +10,17 @@ class QListWidget;
 namespace quelvarin::ui {
 
 // The card choice: "válasz törlése" and the ten cards; the chosen item becomes the card of the
-// selected answer. Modal, opened beside the answer list.
+// selected answer. It opens, window-modal, beside the answer list whenever the session offers
+// the choice, with the card it names preselected, and closes when the offer is taken back.
 class TTSZValForm : public QDialog {
     Q_OBJECT
 public:
-    TTSZValForm(ScoringDesk& scoring, QWidget* parent);
+    TTSZValForm(ScoringDesk& scoring, WindowContext& context, QWidget* main);
 
-    // Shows the window with the answer's card preselected (none for a card of 0).
-    void Offer(int currentCard, QPoint topLeft);
+    void done(int result) override;
 
 private:
+    void Follow();
     void Choose(int item);
 
     ScoringDesk& m_scoring;

@@ -1,9 +1,10 @@
 #include "ui/answers/TValaszForm.h"
 
 #include "ui/app/QtText.h"
+#include "ui/widgets/EditEnds.h"
+#include "ui/widgets/Named.h"
 #include "workstation/AnswerTextWindowTexts.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -11,64 +12,57 @@
 
 namespace quelvarin::ui {
 
-TValaszForm::TValaszForm(ScoringDesk& scoring, const InstallPaths& paths, QWidget* parent)
-    : QWidget(parent, Qt::Tool), m_scoring(scoring), m_paths(paths), m_text(new QPlainTextEdit(this)),
-      m_path(new QLabel(this)) {
+TValaszForm::TValaszForm(ScoringDesk& scoring, WindowContext& context, QWidget* main)
+    : ToolWindow(main), m_scoring(scoring),
+      m_text(Named(new QPlainTextEdit(this), QStringLiteral("AnswerText"))),
+      m_path(Named(new QLabel(this), QStringLiteral("AnswerTextPath"))) {
     setObjectName(QStringLiteral("TValaszForm"));
-    m_text->setObjectName(QStringLiteral("AnswerText"));
-    m_path->setObjectName(QStringLiteral("AnswerTextPath"));
     m_path->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_text);
     layout->addWidget(m_path);
     resize(420, 260);
-    connect(m_text, &QPlainTextEdit::textChanged, this, [this] { m_edited = true; });
+    connect(m_text, &QPlainTextEdit::textChanged, this,
+            [this] { m_scoring.EditAnswerText(m_shown, LinesOf(m_text->toPlainText())); });
+    OnEditEnded(m_text, [this] { m_scoring.CommitAnswerText(); });
+
+    auto& signals = context.signals;
+    connect(&signals, &SessionSignals::selectionChanged, this, [this] {
+        if (isVisible()) {
+            Follow();
+            raise();
+        }
+    });
+    connect(&signals, &SessionSignals::protocolReplaced, this, [this] {
+        if (isVisible()) {
+            Follow();
+        }
+    });
+    connect(&signals, &SessionSignals::answerTextChanged, this, [this](int answer) {
+        if (isVisible() && answer == m_shown &&
+            m_scoring.AnswerTextOf(answer) != LinesOf(m_text->toPlainText())) {
+            Follow();
+        }
+    });
     Follow();
 }
 
-void TValaszForm::Flush() {
-    if (m_edited && m_shown > 0) {
-        m_scoring.StoreAnswerText(m_shown, LinesOf(m_text->toPlainText()));
-    }
-    m_edited = false;
-}
-
 void TValaszForm::Follow() {
-    Flush();
     auto answer = m_scoring.State().CurrentAnswer();
     m_shown = answer.value_or(0);
-    QSignalBlocker blocker(m_text);
     setWindowTitle(ToQt(window_texts::AnswerTextCaption(m_shown)));
     m_text->setAccessibleName(windowTitle());
-    if (!answer) {
-        // No answer, no file: the window shows nothing and writes nothing.
-        m_text->clear();
-        m_text->setReadOnly(true);
-        m_path->clear();
-        return;
-    }
-    m_text->setReadOnly(false);
+    QSignalBlocker blocker(m_text);
+    // No answer, no file: the window shows nothing and takes nothing.
+    m_text->setReadOnly(!answer);
     m_text->setPlainText(TextOf(m_scoring.AnswerTextOf(m_shown)));
-    m_path->setText(ToQt(m_paths.AnswerTextFile(m_shown).string()));
-}
-
-void TValaszForm::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
-        Flush();
-    }
-}
-
-void TValaszForm::hideEvent(QHideEvent* event) {
-    Flush();
-    QWidget::hideEvent(event);
-    Q_EMIT visibilityChanged(false);
+    m_path->setText(ToQt(m_scoring.AnswerTextPlace(m_shown)));
 }
 
 void TValaszForm::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    Q_EMIT visibilityChanged(true);
+    Follow();
+    ToolWindow::showEvent(event);
 }
 
 } // namespace quelvarin::ui

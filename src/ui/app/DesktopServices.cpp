@@ -21,8 +21,9 @@ QString Caption() {
 
 } // namespace
 
-void DesktopServices::ShowMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Information, Caption(), text, QMessageBox::NoButton, parent);
+void DesktopServices::ShowMessage(QWidget* parent, const QString& text, MessageKind kind) {
+    auto icon = kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::Information;
+    QMessageBox box(icon, Caption(), text, QMessageBox::NoButton, parent);
     box.addButton(ToQt(window_texts::kOk), QMessageBox::AcceptRole);
     box.exec();
 }

@@ -7,7 +7,7 @@ namespace quelvarin::ui {
 // The real dialogs of the desktop, captioned in Hungarian.
 class DesktopServices : public UiServices {
 public:
-    void ShowMessage(QWidget* parent, const QString& text) override;
+    void ShowMessage(QWidget* parent, const QString& text, MessageKind kind) override;
     bool AskYesNo(QWidget* parent, const QString& question) override;
     std::optional<QString> ChooseFileToOpen(QWidget* parent, const FileDialog& dialog) override;
     std::optional<QString> ChooseFileToSave(QWidget* parent, const FileDialog& dialog) override;

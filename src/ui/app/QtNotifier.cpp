@@ -10,6 +10,10 @@ void QtNotifier::Message(std::string_view text) {
     m_services.ShowMessage(QApplication::activeWindow(), ToQt(text));
 }
 
+void QtNotifier::Warning(std::string_view text) {
+    m_services.ShowMessage(QApplication::activeWindow(), ToQt(text), MessageKind::Warning);
+}
+
 bool QtNotifier::Ask(std::string_view question) {
     return m_services.AskYesNo(QApplication::activeWindow(), ToQt(question));
 }

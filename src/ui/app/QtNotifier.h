@@ -10,6 +10,7 @@ class QtNotifier : public Notifier {
 public:
     explicit QtNotifier(UiServices& services) : m_services(services) {}
     void Message(std::string_view text) override;
+    void Warning(std::string_view text) override;
     bool Ask(std::string_view question) override;
 
 private:

@@ -13,11 +13,15 @@ namespace quelvarin::ui {
 // popup menus, the line-input dialog and opening a document in its program. The workstation
 // uses the real ones; the tests answer them from a script, so that no test ever waits on a
 // dialog, a menu or a browser.
+// A message box tells something (the information icon) or reports a failure (the warning icon).
+enum class MessageKind { Information, Warning };
+
 class UiServices {
 public:
     virtual ~UiServices() = default;
 
-    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    virtual void ShowMessage(QWidget* parent, const QString& text,
+                             MessageKind kind = MessageKind::Information) = 0;
     // A yes/no question; true is yes.
     virtual bool AskYesNo(QWidget* parent, const QString& question) = 0;
 

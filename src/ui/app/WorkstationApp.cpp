@@ -2,9 +2,17 @@
 
 #include "platform/InstallPaths.h"
 #include "platform/Version.h"
+#include "ui/answers/TTSZValForm.h"
+#include "ui/answers/TValaszForm.h"
 #include "ui/app/DesktopServices.h"
 #include "ui/app/QtSoundPlayer.h"
 #include "ui/app/QtText.h"
+#include "ui/help/TAboutForm.h"
+#include "ui/help/THelpForm.h"
+#include "ui/help/TTextEdForm.h"
+#include "ui/inspection/TFeleletForm.h"
+#include "ui/inspection/TFiokForm.h"
+#include "ui/signhelp/SignHelpForm.h"
 #include "workstation/AppTexts.h"
 #include "workstation/FiguresJson.h"
 
@@ -14,6 +22,7 @@
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <string_view>
@@ -78,6 +87,19 @@ int PrintFigures(const Invocation& invocation) {
     return 0;
 }
 
+// The windows other than the main window, in their order, each over its desks.
+void MakeWindows(Workstation& w, WindowContext& context, WindowRegistry& windows, QWidget* main) {
+    windows.Register("JelSugForm", new TJelSugForm(w.help, context, main));
+    windows.Register("ErtSugForm", new TErtSugForm(w.help, context, main));
+    windows.Register("TSZValForm", new TTSZValForm(w.scoring, context, main));
+    windows.Register("FeleletForm", new TFeleletForm(w.inspection, context, main));
+    windows.Register("FiokForm", new TFiokForm(w.inspection, context, main));
+    windows.Register("ValaszForm", new TValaszForm(w.scoring, context, main));
+    windows.Register("HelpForm", new THelpForm(w.topics, context, main));
+    windows.Register("AboutForm", new TAboutForm(w.programInfo, context, main));
+    windows.Register("TextEdForm", new TTextEdForm(w.textFiles, context, main));
+}
+
 } // namespace
 
 void PrepareApplication(QApplication& application) {
@@ -101,11 +123,20 @@ WorkstationApp::WorkstationApp(const fs::path& root, UiServices& services, Sound
     : m_notifier(services), m_chooser(services), m_texts(InstallPaths(root)),
       m_station({InstallPaths(root), m_notifier, m_texts, sound, clock, m_chooser},
                 ProtocolFilesDesk::Recovery::Kept),
-      m_window(std::make_unique<TMainForm>(m_station, services, m_notifier, clock)) {}
+      m_signals(m_station.session), m_windows([this](WindowRegistry& windows, QWidget* main) {
+          MakeWindows(m_station, m_context, windows, main);
+      }),
+      m_context{m_signals, services, m_windows} {
+    auto& w = m_station;
+    m_window = std::make_unique<TMainForm>(MainDesks{w.scoring, w.help, w.indices, w.topics, w.files,
+                                                     w.lifecycle, w.reports, w.statistics, w.programInfo},
+                                           m_context);
+}
 
 int RunWorkstation(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    if (std::any_of(args.begin(), args.end(),
+                    [](const std::string& a) { return a == "--help" || a == "-h"; })) {
         std::cout << window_texts::kUsage;
         return 0;
     }

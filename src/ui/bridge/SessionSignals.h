@@ -7,6 +7,7 @@
 namespace quelvarin::ui {
 
 // The session's change events as Qt signals: the one place where the windows hear of a change.
+// The application owns one and hands it to every window, which connects to what it shows.
 class SessionSignals : public QObject, private SessionObserver {
     Q_OBJECT
 public:
@@ -14,11 +15,12 @@ public:
     ~SessionSignals() override;
 
 Q_SIGNALS:
-    void figuresRecomputed();
+    void figuresRecomputed(quelvarin::RefreshSteps steps);
     void selectionChanged();
+    void cardChoiceChanged();
     void answerChanged(int answer);
     void answerTextChanged(int answer);
-    void protocolReplaced();
+    void protocolReplaced(quelvarin::ProtocolSource source);
     void helpTextsShown(int code);
     void helpTextsCleared();
     void modifiedChanged(bool modified);
@@ -26,13 +28,15 @@ Q_SIGNALS:
     void cardTimesChanged(int card);
     void checksChanged();
     void modeChanged();
+    void topicShown();
 
 private:
-    void FiguresRecomputed(RefreshSteps) override { Q_EMIT figuresRecomputed(); }
+    void FiguresRecomputed(RefreshSteps steps) override { Q_EMIT figuresRecomputed(steps); }
     void SelectionChanged() override { Q_EMIT selectionChanged(); }
+    void CardChoiceChanged() override { Q_EMIT cardChoiceChanged(); }
     void AnswerChanged(int answer) override { Q_EMIT answerChanged(answer); }
     void AnswerTextChanged(int answer) override { Q_EMIT answerTextChanged(answer); }
-    void ProtocolReplaced(ProtocolSource) override { Q_EMIT protocolReplaced(); }
+    void ProtocolReplaced(ProtocolSource source) override { Q_EMIT protocolReplaced(source); }
     void HelpTextsShown(const HelpTexts& texts) override { Q_EMIT helpTextsShown(texts.code); }
     void HelpTextsCleared() override { Q_EMIT helpTextsCleared(); }
     void ModifiedChanged(bool modified) override { Q_EMIT modifiedChanged(modified); }
@@ -40,6 +44,7 @@ private:
     void CardTimesChanged(int card) override { Q_EMIT cardTimesChanged(card); }
     void ChecksChanged() override { Q_EMIT checksChanged(); }
     void ModeChanged() override { Q_EMIT modeChanged(); }
+    void TopicShown() override { Q_EMIT topicShown(); }
 
     Session& m_session;
 };

@@ -1,8 +1,8 @@
 #include "ui/help/TAboutForm.h"
 
 #include "ui/app/QtText.h"
+#include "ui/widgets/Named.h"
 #include "workstation/AppTexts.h"
-#include "workstation/ProgramInfo.h"
 #include "workstation/ProgramInfoTexts.h"
 
 #include <QHBoxLayout>
@@ -13,23 +13,19 @@
 
 namespace quelvarin::ui {
 
-TAboutForm::TAboutForm(const InstallPaths& paths, QWidget* parent) : QDialog(parent) {
+namespace texts = window_texts;
+
+TAboutForm::TAboutForm(const ProgramInfoDesk& info, WindowContext&, QWidget* main) : QDialog(main) {
     setObjectName(QStringLiteral("TAboutForm"));
-    setWindowTitle(ToQt(window_texts::kProgramInfoCaption));
+    setWindowTitle(ToQt(texts::kProgramInfoCaption));
     setModal(true);
-    auto* picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("ProgramPicture"));
-    picture->setPixmap(QPixmap(ToQt(paths.ProgramPictureFile().string())));
-    picture->setAccessibleName(ToQt(window_texts::kProgramName));
-    auto* name = new QLabel(ToQt(kProductName), this);
-    name->setObjectName(QStringLiteral("ProductName"));
+    auto* picture = Named(new QLabel(this), QStringLiteral("ProgramPicture"), texts::kProgramName);
+    picture->setPixmap(QPixmap(ToQt(info.Picture().string())));
+    auto* name = Named(new QLabel(ToQt(info.ProductName()), this), QStringLiteral("ProductName"));
     name->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 16px"));
-    auto* version = new QLabel(ToQt(VersionLabel(paths)), this);
-    version->setObjectName(QStringLiteral("VersionLabel"));
-    auto* credits = new QLabel(ToQt(window_texts::kCredits), this);
-    credits->setObjectName(QStringLiteral("Credits"));
-    auto* close = new QPushButton(ToQt(window_texts::kClose), this);
-    close->setObjectName(QStringLiteral("CloseButton"));
+    auto* version = Named(new QLabel(ToQt(info.Version()), this), QStringLiteral("VersionLabel"));
+    auto* credits = Named(new QLabel(ToQt(texts::kCredits), this), QStringLiteral("Credits"));
+    auto* close = Named(new QPushButton(ToQt(texts::kClose), this), QStringLiteral("CloseButton"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* text = new QVBoxLayout;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/InstallPaths.h"
+#include "ui/app/WindowContext.h"
+#include "workstation/ProgramInfoDesk.h"
 
 #include <QDialog>
 
@@ -10,7 +11,7 @@ namespace quelvarin::ui {
 class TAboutForm : public QDialog {
     Q_OBJECT
 public:
-    TAboutForm(const InstallPaths& paths, QWidget* parent);
+    TAboutForm(const ProgramInfoDesk& info, WindowContext& context, QWidget* main);
 };
 
 } // namespace quelvarin::ui

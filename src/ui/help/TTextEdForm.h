@@ -1,38 +1,40 @@
 #pragma once
 
-#include "platform/Notifier.h"
-#include "ui/app/UiServices.h"
-#include "workstation/TextFileLines.h"
+#include "ui/app/WindowContext.h"
+#include "workstation/TextFileDesk.h"
 
 #include <QDialog>
 
 class QAction;
 class QLabel;
-class QListWidget;
+class QListView;
 
 namespace quelvarin::ui {
 
-// The text-file editor: any text file, line by line, saved back where it came from.
+class RowsModel;
+
+// The text-file editor: any text file, line by line, saved back where it came from. The lines
+// and their edits are the text-file desk's; closing offers an unsaved edit for saving.
 class TTextEdForm : public QDialog {
     Q_OBJECT
 public:
-    TTextEdForm(UiServices& services, Notifier& notifier, QWidget* parent);
+    TTextEdForm(TextFileDesk& files, WindowContext& context, QWidget* main);
 
-    // "megnyit": the file's lines in the list.
-    void OpenFile(const QString& path);
+    void done(int result) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    void Refill(int selected);
-    void UpdateActions();
+    // The lines as the desk has them, the chosen one chosen.
+    void Refresh(int chosen);
     void RowMenu(QPoint globalPosition);
 
+    TextFileDesk& m_files;
     UiServices& m_services;
-    Notifier& m_notifier;
-    TextFileLines m_lines;
-    QListWidget* m_list;
+    RowsModel* m_model;
+    QListView* m_list;
     QLabel* m_index;
     QAction* m_save;
 };

@@ -1,28 +1,31 @@
 #include "ui/inspection/TFeleletForm.h"
 
-#include "model/Inspection.h"
 #include "ui/app/QtText.h"
-#include "ui/main/RowChoice.h"
+#include "ui/widgets/Named.h"
+#include "ui/widgets/RowChoice.h"
+#include "ui/widgets/RowsModel.h"
 #include "workstation/InspectionTexts.h"
 
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace quelvarin::ui {
 
-TFeleletForm::TFeleletForm(const Session& session, QWidget* parent)
-    : QWidget(parent, Qt::Tool), m_session(session), m_answer(new QSpinBox(this)),
-      m_rows(new QListWidget(this)), m_row(new QLabel(this)) {
+namespace texts = window_texts;
+
+TFeleletForm::TFeleletForm(InspectionDesk& inspection, WindowContext& context, QWidget* main)
+    : ToolWindow(main), m_inspection(inspection),
+      m_answer(Named(new QSpinBox(this), QStringLiteral("AnswerNumber"), texts::kRawAnswerNumberName)),
+      m_model(new RowsModel([this] { return m_inspection.RawAnswerRows(m_answer->value()); }, this)),
+      m_rows(Named(new QListView(this), QStringLiteral("SlotRows"), texts::kRawAnswerRowsName)),
+      m_row(Named(new QLabel(this), QStringLiteral("SlotLabel"))) {
     setObjectName(QStringLiteral("TFeleletForm"));
-    setWindowTitle(ToQt(window_texts::kRawAnswerViewerCaption));
-    m_answer->setObjectName(QStringLiteral("AnswerNumber"));
-    m_answer->setAccessibleName(ToQt(window_texts::kRawAnswerNumberName));
+    setWindowTitle(ToQt(texts::kRawAnswerViewerCaption));
     m_answer->setRange(1, kAnswerCount);
-    m_rows->setObjectName(QStringLiteral("SlotRows"));
-    m_rows->setAccessibleName(ToQt(window_texts::kRawAnswerRowsName));
-    m_row->setObjectName(QStringLiteral("SlotLabel"));
+    m_rows->setModel(m_model);
+    m_rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_answer);
@@ -31,18 +34,27 @@ TFeleletForm::TFeleletForm(const Session& session, QWidget* parent)
     resize(200, 420);
     connect(m_answer, &QSpinBox::valueChanged, this, &TFeleletForm::Refresh);
     OnRowChosen(m_rows, [this](const QModelIndex& row) {
-        const auto& protocol = m_session.CurrentProtocol();
-        setWindowTitle(ToQt(RawAnswerCaption(protocol, m_answer->value(), row.row())));
-        m_row->setText(ToQt(RawAnswerLabel(row.row())));
+        setWindowTitle(ToQt(m_inspection.RawAnswerCaption(m_answer->value(), row.row())));
+        m_row->setText(ToQt(m_inspection.RawAnswerLabel(row.row())));
     });
-    Refresh();
+    // The slots change as answers are scored, and all of them with another protocol.
+    connect(&context.signals, &SessionSignals::answerChanged, this, [this](int answer) {
+        if (answer == m_answer->value()) {
+            Refresh();
+        }
+    });
+    connect(&context.signals, &SessionSignals::protocolReplaced, this, &TFeleletForm::Refresh);
 }
 
 void TFeleletForm::Refresh() {
-    m_rows->clear();
-    for (const auto& row : RawAnswerRows(m_session.CurrentProtocol(), m_answer->value())) {
-        m_rows->addItem(ToQt(row));
+    if (isVisible()) {
+        m_model->Refresh();
     }
+}
+
+void TFeleletForm::showEvent(QShowEvent* event) {
+    m_model->Refresh();
+    ToolWindow::showEvent(event);
 }
 
 } // namespace quelvarin::ui

@@ -1,29 +1,34 @@
 #pragma once
 
-#include "workstation/Session.h"
-
-#include <QWidget>
+#include "ui/app/WindowContext.h"
+#include "ui/widgets/ToolWindow.h"
+#include "workstation/InspectionDesk.h"
 
 class QLabel;
-class QListWidget;
+class QListView;
 class QSpinBox;
 
 namespace quelvarin::ui {
 
-// The raw answer viewer: the card and the 30 slot values of an answer as numbers; a click
-// names the row's sign (or the card) in the caption.
-class TFeleletForm : public QWidget {
+class RowsModel;
+
+// The raw answer viewer: the card and the 30 slot values of an answer as numbers; a click names
+// the row's sign (or the card) in the caption. It follows the answers while it is open.
+class TFeleletForm : public ToolWindow {
     Q_OBJECT
 public:
-    TFeleletForm(const Session& session, QWidget* parent);
+    TFeleletForm(InspectionDesk& inspection, WindowContext& context, QWidget* main);
 
-    // The rows of the answer in the spin box, from the protocol as it is now.
-    void Refresh();
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
-    const Session& m_session;
+    void Refresh();
+
+    InspectionDesk& m_inspection;
     QSpinBox* m_answer;
-    QListWidget* m_rows;
+    RowsModel* m_model;
+    QListView* m_rows;
     QLabel* m_row;
 };
 

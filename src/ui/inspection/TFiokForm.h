@@ -1,26 +1,30 @@
 #pragma once
 
-#include "workstation/Session.h"
+#include "ui/app/WindowContext.h"
+#include "workstation/InspectionDesk.h"
 
 #include <QDialog>
 
-class QListWidget;
+class QListView;
 
 namespace quelvarin::ui {
+
+class RowsModel;
 
 // "Fiókok": every counter of the protocol, "G=3;", one row per code 90..497; a click shows the
 // row's code in the caption.
 class TFiokForm : public QDialog {
     Q_OBJECT
 public:
-    TFiokForm(const Session& session, QWidget* parent);
+    TFiokForm(InspectionDesk& inspection, WindowContext& context, QWidget* main);
 
-    // Fills the rows from the protocol and shows the window.
-    void Open();
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
-    const Session& m_session;
-    QListWidget* m_rows;
+    InspectionDesk& m_inspection;
+    RowsModel* m_model;
+    QListView* m_rows;
 };
 
 } // namespace quelvarin::ui

@@ -2,12 +2,17 @@
 
 #include "platform/NumberFormat.h"
 #include "ui/app/QtText.h"
-#include "ui/main/RowChoice.h"
+#include "ui/widgets/Named.h"
+#include "ui/widgets/RowChoice.h"
+#include "ui/widgets/RowsModel.h"
+#include "workstation/MainWindowLayout.h"
 #include "workstation/MainWindowTexts.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -22,10 +27,9 @@ namespace {
 constexpr int kListTop = 32;
 constexpr int kListHeight = 430;
 
-QListWidget* MakeList(QWidget* parent, const QString& name, const QString& accessible, QRect where) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setAccessibleName(accessible);
+template <typename List>
+List* MakeList(QWidget* parent, const QString& name, std::string_view accessible, QRect where) {
+    auto* list = Named(new List(parent), name, accessible);
     list->setGeometry(where);
     list->setUniformItemSizes(true);
     return list;
@@ -44,29 +48,28 @@ QLabel* Heading(QWidget* parent, std::string_view text, QRect where) {
 
 } // namespace
 
-AnswerPanel::AnswerPanel(ScoringDesk& scoring, SignHelpDesk& help, IndicesDesk& indices, UiServices& services,
-                         QWidget* parent)
-    : QWidget(parent), m_scoring(scoring), m_help(help), m_indices(indices), m_services(services) {
+AnswerPanel::AnswerPanel(AnswerPanelDesks desks, WindowContext& context, QWidget* parent)
+    : QWidget(parent), m_desks(desks), m_services(context.services) {
     setObjectName(QStringLiteral("AnswerPanel"));
+    auto& scoring = m_desks.scoring;
     int x = 0;
-    Heading(this, texts::kAnswerHeading, {x, 0, 40, 30});
-    m_answers = MakeList(this, QStringLiteral("FeleletDoboz"), ToQt(texts::kAnswerHeading),
-                         {x, kListTop, 40, kListHeight});
-    x += 41;
+    Heading(this, texts::kAnswerHeading, {x, 0, main_window::kAnswerListWidth, 30});
+    m_answers = MakeList<QListWidget>(this, QStringLiteral("FeleletDoboz"), texts::kAnswerHeading,
+                                      {x, kListTop, main_window::kAnswerListWidth, kListHeight});
+    x += main_window::kAnswerListWidth + 1;
     Heading(this, texts::kCardHeading, {x, 0, 26, 30});
-    m_cards =
-        MakeList(this, QStringLiteral("TSZDoboz"), ToQt(texts::kCardHeading), {x, kListTop, 26, kListHeight});
+    m_cards = MakeList<QListWidget>(this, QStringLiteral("TSZDoboz"), texts::kCardHeading,
+                                    {x, kListTop, 26, kListHeight});
     m_cards->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     x += 27;
     Heading(this, texts::kSzeiHeading, {x, 14, 30, 16});
     // The SZEI coding and its evaluation come with their windows.
-    m_szeiEvaluation = new QPushButton(ToQt(texts::kSzeiEvaluationButton), this);
-    m_szeiEvaluation->setObjectName(QStringLiteral("SzeiErtekelesGomb"));
-    m_szeiEvaluation->setAccessibleName(ToQt(texts::kSzeiEvaluationName));
+    m_szeiEvaluation = Named(new QPushButton(ToQt(texts::kSzeiEvaluationButton), this),
+                             QStringLiteral("SzeiErtekelesGomb"), texts::kSzeiEvaluationName);
     m_szeiEvaluation->setGeometry(x + 4, 0, 22, 15);
     m_szeiEvaluation->setEnabled(false);
-    m_szei = MakeList(this, QStringLiteral("SzeiDoboz"), ToQt(texts::kSzeiHeading),
-                      {x, kListTop, 30, kListHeight});
+    m_szei = MakeList<QListWidget>(this, QStringLiteral("SzeiDoboz"), texts::kSzeiHeading,
+                                   {x, kListTop, 30, kListHeight});
     m_szei->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_szei->setToolTip(ToQt(texts::kSzeiListHint));
     m_szei->setEnabled(false);
@@ -75,10 +78,15 @@ AnswerPanel::AnswerPanel(ScoringDesk& scoring, SignHelpDesk& help, IndicesDesk& 
     constexpr int kColumnWidths[] = {66, 76, 60, 58, 83};
     for (std::size_t column = 0; column < m_columns.size(); ++column) {
         int width = kColumnWidths[column];
+        auto signColumn = static_cast<SignColumn>(column + 1);
         Heading(this, texts::kColumnHeadings[column], {x, 0, width, 30});
-        auto* list = MakeList(this, QStringLiteral("SignColumn%1").arg(column + 1),
-                              ToQt(texts::kColumnHeadings[column]), {x, kListTop, width, kListHeight});
+        auto* list = MakeList<QListView>(this, QStringLiteral("SignColumn%1").arg(column + 1),
+                                         texts::kColumnHeadings[column], {x, kListTop, width, kListHeight});
+        auto* rows = new RowsModel(
+            [&scoring, signColumn] { return scoring.State().Columns().Entries(signColumn); }, list);
+        list->setModel(rows);
         list->setToolTip(ToQt(texts::kColumnHint));
+        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
         // A long name wraps within the column rather than hiding behind a scroll bar.
         list->setUniformItemSizes(false);
         list->setWordWrap(true);
@@ -87,13 +95,13 @@ AnswerPanel::AnswerPanel(ScoringDesk& scoring, SignHelpDesk& help, IndicesDesk& 
         list->viewport()->installEventFilter(this);
         list->installEventFilter(this);
         int number = static_cast<int>(column) + 1;
-        connect(list, &QListWidget::itemClicked, this, [this, list, number](QListWidgetItem* item) {
-            m_help.ClickColumnEntry(static_cast<SignColumn>(number),
-                                    static_cast<std::size_t>(list->row(item)));
+        connect(list, &QListView::clicked, this, [this, signColumn](const QModelIndex& row) {
+            m_desks.help.ClickColumnEntry(signColumn, static_cast<std::size_t>(row.row()));
         });
-        connect(list, &QListWidget::itemDoubleClicked, this,
-                [this, list, number](QListWidgetItem* item) { RemoveEntry(number, list->row(item)); });
+        connect(list, &QListView::doubleClicked, this,
+                [this, number](const QModelIndex& row) { RemoveEntry(number, row.row()); });
         m_columns[column] = list;
+        m_columnRows[column] = rows;
         x += width + 1;
     }
 
@@ -110,32 +118,41 @@ AnswerPanel::AnswerPanel(ScoringDesk& scoring, SignHelpDesk& help, IndicesDesk& 
                         &QScrollBar::setValue);
             }
         }
+        // The highlight moved by the keyboard (or the pointer dragged over the rows) selects the
+        // answer, without asking for its card; the lists' own filling has its signals blocked.
+        // (The focus coming into a list marks a row without highlighting it: that selects nothing.)
+        connect(from, &QListWidget::itemSelectionChanged, this, [this, from] {
+            auto selected = from->selectedItems();
+            if (!selected.isEmpty()) {
+                m_desks.scoring.SelectAnswer(from->row(selected.front()) + 1, CardChoice::HeldBack);
+            }
+        });
     }
-    // A click, or Enter on the row the arrow keys moved to, selects the answer.
-    OnRowChosen(m_answers, [this](const QModelIndex& row) { Q_EMIT answerClicked(row.row() + 1); });
-    OnRowChosen(m_cards, [this](const QModelIndex& row) { Q_EMIT cardRowClicked(row.row() + 1); });
+    // A click, or Enter on the highlighted row, chooses the answer: one without a card asks for
+    // it; on the card list the card is asked for in any case.
+    OnRowChosen(m_answers, [this](const QModelIndex& row) { m_desks.scoring.SelectAnswer(row.row() + 1); });
+    OnRowChosen(m_cards,
+                [this](const QModelIndex& row) { m_desks.scoring.OfferCardChoiceFor(row.row() + 1); });
 
     auto* label = new QLabel(ToQt(texts::kTransferenceLabel), this);
     label->setGeometry(0, kListTop + kListHeight + 8, 96, 22);
-    m_transference = new QLineEdit(this);
-    m_transference->setObjectName(QStringLiteral("AttetelDoboz"));
-    m_transference->setAccessibleName(ToQt(texts::kTransferenceLabel));
-    m_transference->setToolTip(ToQt(texts::kTransferenceHint));
+    m_transference = Named(new QLineEdit(this), QStringLiteral("AttetelDoboz"), texts::kTransferenceLabel,
+                           texts::kTransferenceHint);
     m_transference->setGeometry(98, kListTop + kListHeight + 8, 200, 22);
     label->setBuddy(m_transference);
     // The transference scale's windows come later; until then the box only shows the value.
     m_transference->setEnabled(false);
-    m_transferenceEvaluation = new QPushButton(ToQt(texts::kEvaluationButton), this);
-    m_transferenceEvaluation->setObjectName(QStringLiteral("AttetelErtekelesGomb"));
-    m_transferenceEvaluation->setToolTip(ToQt(texts::kTransferenceEvaluationHint));
+    m_transferenceEvaluation =
+        Named(new QPushButton(ToQt(texts::kEvaluationButton), this), QStringLiteral("AttetelErtekelesGomb"),
+              {}, texts::kTransferenceEvaluationHint);
     m_transferenceEvaluation->setGeometry(304, kListTop + kListHeight + 8, 80, 22);
     m_transferenceEvaluation->setEnabled(false);
 
+    auto& signals = context.signals;
+    connect(&signals, &SessionSignals::selectionChanged, this, &AnswerPanel::RefreshSelection);
+    connect(&signals, &SessionSignals::answerChanged, this, &AnswerPanel::RefreshAnswer);
+    connect(&signals, &SessionSignals::protocolReplaced, this, &AnswerPanel::RefreshAll);
     RefreshAll();
-}
-
-int AnswerPanel::AnswerListRight() const {
-    return m_answers->geometry().right() + 1;
 }
 
 void AnswerPanel::RefreshAll() {
@@ -149,19 +166,21 @@ void AnswerPanel::RefreshAnswer(int answer) {
     if (!IsAnswerNumber(answer)) {
         return;
     }
-    const auto& record = m_scoring.State().CurrentProtocol().answer(answer);
+    const auto& state = m_desks.scoring.State();
+    const auto& record = state.CurrentProtocol().answer(answer);
     auto row = answer - 1;
     m_cards->item(row)->setText(ToQt(FormatInteger(record.card)));
     m_szei->item(row)->setText(ToQt(record.szei));
-    if (m_scoring.State().CurrentAnswer() == answer) {
-        FillColumns();
+    if (state.CurrentAnswer() == answer) {
+        RefreshColumns();
         QSignalBlocker blocker(m_transference);
         m_transference->setText(ToQt(record.transference));
     }
 }
 
 void AnswerPanel::RefreshSelection() {
-    auto answer = m_scoring.State().CurrentAnswer();
+    const auto& state = m_desks.scoring.State();
+    auto answer = state.CurrentAnswer();
     int row = answer ? *answer - 1 : -1;
     for (auto* list : {m_answers, m_cards, m_szei}) {
         QSignalBlocker blocker(list);
@@ -173,22 +192,14 @@ void AnswerPanel::RefreshSelection() {
     if (row >= 0) {
         m_answers->scrollToItem(m_answers->item(row));
     }
-    FillColumns();
+    RefreshColumns();
     QSignalBlocker blocker(m_transference);
-    m_transference->setText(answer ? ToQt(m_scoring.State().CurrentProtocol().answer(*answer).transference)
-                                   : QString());
+    m_transference->setText(answer ? ToQt(state.CurrentProtocol().answer(*answer).transference) : QString());
 }
 
-void AnswerPanel::FillColumns() {
-    const auto& columns = m_scoring.State().Columns();
-    for (std::size_t column = 0; column < m_columns.size(); ++column) {
-        auto* list = m_columns[column];
-        QSignalBlocker blocker(list);
-        list->clear();
-        for (const auto& name : columns.Entries(static_cast<SignColumn>(column + 1))) {
-            auto* item = new QListWidgetItem(ToQt(name), list);
-            item->setToolTip(item->text()); // a long name is cut short in its column
-        }
+void AnswerPanel::RefreshColumns() {
+    for (auto* rows : m_columnRows) {
+        rows->Refresh();
     }
 }
 
@@ -204,7 +215,7 @@ void AnswerPanel::MarkColumnOfPage(int page) {
 
 void AnswerPanel::RemoveEntry(int column, int row) {
     if (row >= 0) {
-        m_scoring.RemoveColumnEntry(static_cast<SignColumn>(column), static_cast<std::size_t>(row));
+        m_desks.scoring.RemoveColumnEntry(static_cast<SignColumn>(column), static_cast<std::size_t>(row));
     }
 }
 
@@ -216,13 +227,13 @@ bool AnswerPanel::eventFilter(QObject* watched, QEvent* event) {
             Q_EMIT columnPressed(static_cast<int>(column));
             auto* press = static_cast<QMouseEvent*>(event);
             if (press->button() == Qt::RightButton) {
-                auto* item = list->itemAt(press->position().toPoint());
-                if (item) {
-                    list->setCurrentItem(item);
+                auto row = list->indexAt(press->position().toPoint());
+                if (row.isValid()) {
+                    list->setCurrentIndex(row);
                     auto chosen = m_services.ChooseFromMenu(this, press->globalPosition().toPoint(),
                                                             {ToQt(texts::kRemoveEntry)});
                     if (chosen == 0) {
-                        RemoveEntry(number, list->row(item));
+                        RemoveEntry(number, row.row());
                     }
                 }
                 return true;
@@ -230,7 +241,7 @@ bool AnswerPanel::eventFilter(QObject* watched, QEvent* event) {
         }
         if (watched == list && event->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-            RemoveEntry(number, list->currentRow());
+            RemoveEntry(number, list->currentIndex().isValid() ? list->currentIndex().row() : -1);
             return true;
         }
     }

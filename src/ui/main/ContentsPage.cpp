@@ -2,7 +2,7 @@
 #include "model/SymbolCatalogue.h"
 #include "ui/app/QtText.h"
 #include "ui/main/PickerPages.h"
-#include "ui/main/RowChoice.h"
+#include "ui/widgets/RowChoice.h"
 #include "workstation/MainWindowTexts.h"
 
 #include <QEvent>
@@ -13,8 +13,8 @@ namespace {
 constexpr int kCodeRole = Qt::UserRole + 1;
 }
 
-ContentsPage::ContentsPage(PickerDesks desks, QWidget* parent)
-    : PickerPage(picker::Page::Contents, desks, parent), m_alphabetical(new QListWidget(this)),
+ContentsPage::ContentsPage(PickerDesks desks, UiServices& services, QWidget* parent)
+    : PickerPage(picker::Page::Contents, desks, services, parent), m_alphabetical(new QListWidget(this)),
       m_frequent(new QLabel(this)) {
     constexpr int kLeft = 6, kTop = 6, kWidth = 62, kHeight = 19;
     for (int column = 0; column < picker::kContentColumns; ++column) {

@@ -9,8 +9,8 @@
 
 namespace quelvarin::ui {
 
-DeterminantPage::DeterminantPage(PickerDesks desks, QWidget* parent)
-    : PickerPage(picker::Page::Determinants, desks, parent) {
+DeterminantPage::DeterminantPage(PickerDesks desks, UiServices& services, QWidget* parent)
+    : PickerPage(picker::Page::Determinants, desks, services, parent) {
     constexpr int kLeft = 8, kWidth = 74, kHeight = 19, kGap = 3;
     int y = 4;
     int heading = 0;

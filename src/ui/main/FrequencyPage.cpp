@@ -1,6 +1,6 @@
 #include "ui/app/QtText.h"
 #include "ui/main/PickerPages.h"
-#include "ui/main/RowChoice.h"
+#include "ui/widgets/RowChoice.h"
 #include "workstation/MainWindowTexts.h"
 
 #include <QEvent>
@@ -12,8 +12,8 @@ namespace quelvarin::ui {
 
 namespace texts = window_texts;
 
-FrequencyPage::FrequencyPage(PickerDesks desks, QWidget* parent)
-    : PickerPage(picker::Page::Frequencies, desks, parent), m_heading(new QLabel(this)),
+FrequencyPage::FrequencyPage(PickerDesks desks, UiServices& services, QWidget* parent)
+    : PickerPage(picker::Page::Frequencies, desks, services, parent), m_heading(new QLabel(this)),
       m_vulgar(new QTreeWidget(this)), m_originality(new QListWidget(this)) {
     constexpr int kLeft = 6;
     m_heading->setObjectName(QStringLiteral("VulgarHeading"));
@@ -78,7 +78,9 @@ FrequencyPage::FrequencyPage(PickerDesks desks, QWidget* parent)
 void FrequencyPage::Refresh(const PsychogramView& view) {
     PickerPage::Refresh(view);
     m_heading->setText(ToQt(view.vulgarHeading));
-    int card = m_desks.scoring.State().CurrentCard();
+    // The selected answer's card; none before an answer is selected.
+    const auto& state = m_desks.scoring.State();
+    int card = state.CurrentAnswer() ? state.CurrentCard() : 0;
     if (card == m_shownCard) {
         return;
     }

@@ -4,8 +4,8 @@
 
 namespace quelvarin::ui {
 
-LocationPage::LocationPage(PickerDesks desks, QWidget* parent)
-    : PickerPage(picker::Page::Locations, desks, parent) {
+LocationPage::LocationPage(PickerDesks desks, UiServices& services, QWidget* parent)
+    : PickerPage(picker::Page::Locations, desks, services, parent) {
     constexpr int kLeft = 8, kTop = 10, kWidth = 60, kHeight = 26, kGap = 4;
     int y = kTop;
     for (auto row : picker::LocationRows()) {

@@ -12,13 +12,15 @@ namespace quelvarin::ui {
 
 namespace texts = window_texts;
 
-PickerPage::PickerPage(picker::Page page, PickerDesks desks, QWidget* parent)
-    : QWidget(parent), m_desks(desks), m_page(page) {
+PickerPage::PickerPage(picker::Page page, PickerDesks desks, UiServices& services, QWidget* parent)
+    : QWidget(parent), m_desks(desks), m_services(services), m_page(page) {
     setMouseTracking(true);
 }
 
 SignBox* PickerPage::AddBox(SignCode code, QRect where) {
     auto* box = new SignBox(code, ToQt(NameOfCode(code)), this);
+    // The hint counts the sign as it stands when the hint is shown: after a click, the click.
+    box->SetHint([this, code] { return ToQt(m_desks.help.SignBoxHint(code)); });
     box->setGeometry(where);
     m_boxes.push_back(box);
     m_boxOfCode[code] = box;
@@ -42,7 +44,7 @@ QPushButton* PickerPage::AddTopicHelpButton(QRect where) {
     button->setObjectName(QStringLiteral("TopicHelpButton%1").arg(static_cast<int>(m_page)));
     button->setGeometry(where);
     auto file = ToQt(picker::Pages()[static_cast<std::size_t>(m_page)].topicFile);
-    connect(button, &QPushButton::clicked, this, [this, file] { Q_EMIT topicHelpWanted(file); });
+    connect(button, &QPushButton::clicked, this, [this, file] { m_desks.topics.ShowTopic(FromQt(file)); });
     return button;
 }
 
@@ -75,8 +77,18 @@ void PickerPage::Handle(const EntryResult& result) {
         }
         return;
     }
-    if (result.menu != SubVariantMenu::None) {
-        Q_EMIT subVariantMenuWanted(result.menu);
+    if (result.menu == SubVariantMenu::None) {
+        return;
+    }
+    const auto& popup = result.menu == SubVariantMenu::FH ? texts::kFHMenu : texts::kDzwMenu;
+    QStringList items;
+    for (auto caption : popup.items) {
+        items.append(ToQt(caption));
+    }
+    auto* main = window();
+    if (auto chosen =
+            m_services.ChooseFromMenu(main, main->mapToGlobal(QPoint(popup.left, popup.top)), items)) {
+        m_desks.scoring.ChooseSubVariant(*chosen);
     }
 }
 
@@ -87,9 +99,6 @@ bool PickerPage::HelpHoverAllowed() const {
 }
 
 void PickerPage::PointAt(SignCode code) {
-    if (auto it = m_boxOfCode.find(code); it != m_boxOfCode.end()) {
-        it->second->setToolTip(ToQt(m_desks.help.SignBoxHint(code)));
-    }
     if (HelpHoverAllowed()) {
         m_desks.help.PointAtSign(code);
     }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "ui/app/UiServices.h"
 #include "ui/main/FigureDisplay.h"
 #include "ui/main/SignBox.h"
 #include "workstation/PickerLayout.h"
 #include "workstation/PsychogramView.h"
 #include "workstation/ScoringDesk.h"
 #include "workstation/SignHelpDesk.h"
+#include "workstation/TopicHelpDesk.h"
 
 #include <QWidget>
 #include <map>
@@ -20,6 +22,7 @@ namespace quelvarin::ui {
 struct PickerDesks {
     ScoringDesk& scoring;
     SignHelpDesk& help;
+    TopicHelpDesk& topics;
 };
 
 // A page of the sign picker: its sign boxes, its figures and its "súgó" button. The mouse over
@@ -27,7 +30,7 @@ struct PickerDesks {
 class PickerPage : public QWidget {
     Q_OBJECT
 public:
-    PickerPage(picker::Page page, PickerDesks desks, QWidget* parent);
+    PickerPage(picker::Page page, PickerDesks desks, UiServices& services, QWidget* parent);
 
     picker::Page Which() const { return m_page; }
     // The figures of the page and its boxes' state, from the session.
@@ -35,19 +38,14 @@ public:
     void RestoreColours();
     const std::vector<SignBox*>& Boxes() const { return m_boxes; }
 
-Q_SIGNALS:
-    // A box or row scored a sign that is followed by a sub-variant menu.
-    void subVariantMenuWanted(SubVariantMenu menu);
-    void topicHelpWanted(const QString& file);
-
 protected:
     SignBox* AddBox(SignCode code, QRect where);
     FigureDisplay* AddFigure(Figure figure, QRect caption, QRect value);
     QPushButton* AddTopicHelpButton(QRect where);
     // Lights the boxes of these codes yellow (the sources of a figure or a family).
     void Highlight(std::span<const SignCode> codes);
-    // What a scoring call returned: in HelpEditMode the chosen box turns green; a menu follows
-    // an FH or Dzw entry.
+    // What a scoring call returned: in HelpEditMode the chosen box turns green; the sub-variant
+    // menu follows an FH or Dzw entry, at its place in the main window.
     void Handle(const EntryResult& result);
     bool HelpHoverAllowed() const;
     // The mouse over a sign: its hint and, outside HelpEditMode and without Ctrl, its help.
@@ -56,6 +54,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
     PickerDesks m_desks;
+    UiServices& m_services;
 
 private:
     picker::Page m_page;

@@ -14,13 +14,13 @@ namespace quelvarin::ui {
 // "felfogásmód": the thirteen location boxes, the answer counts and the apprehension figures.
 class LocationPage : public PickerPage {
 public:
-    LocationPage(PickerDesks desks, QWidget* parent);
+    LocationPage(PickerDesks desks, UiServices& services, QWidget* parent);
 };
 
 // "determinánsok": the determinant boxes under their six family headings, and the typologies.
 class DeterminantPage : public PickerPage {
 public:
-    DeterminantPage(PickerDesks desks, QWidget* parent);
+    DeterminantPage(PickerDesks desks, UiServices& services, QWidget* parent);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,7 +32,7 @@ private:
 // "tartalmak": the 52 content boxes, the same contents in alphabetical order, the content figures.
 class ContentsPage : public PickerPage {
 public:
-    ContentsPage(PickerDesks desks, QWidget* parent);
+    ContentsPage(PickerDesks desks, UiServices& services, QWidget* parent);
     void Refresh(const PsychogramView& view) override;
 
 private:
@@ -43,7 +43,7 @@ private:
 // "gyakoriság": the vulgar answers of the current card, the vulgar and originality figures.
 class FrequencyPage : public PickerPage {
 public:
-    FrequencyPage(PickerDesks desks, QWidget* parent);
+    FrequencyPage(PickerDesks desks, UiServices& services, QWidget* parent);
     void Refresh(const PsychogramView& view) override;
 
 protected:
@@ -60,7 +60,7 @@ private:
 // "kül.reakciók": the fifteen group buttons, the letter tabs and the reaction list.
 class SpecialReactionsPage : public PickerPage {
 public:
-    SpecialReactionsPage(PickerDesks desks, QWidget* parent);
+    SpecialReactionsPage(PickerDesks desks, UiServices& services, QWidget* parent);
 
 private:
     void Fill(const std::vector<SpecialReactionRow>& rows);

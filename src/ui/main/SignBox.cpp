@@ -33,8 +33,24 @@ void SignBox::SetShade(Shade shade) {
     setPalette(colours);
 }
 
+bool SignBox::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && m_hint) {
+        setToolTip(m_hint());
+    }
+    return QPushButton::event(event);
+}
+
 void SignBox::enterEvent(QEnterEvent* event) {
     QPushButton::enterEvent(event);
+    if (m_hint) {
+        setToolTip(m_hint());
+    }
+    Q_EMIT pointed(m_code);
+}
+
+void SignBox::focusInEvent(QFocusEvent* event) {
+    QPushButton::focusInEvent(event);
+    // The keyboard reaches the sign's help as the pointer does.
     Q_EMIT pointed(m_code);
 }
 

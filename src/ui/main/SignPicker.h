@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/app/WindowContext.h"
 #include "ui/main/PickerPage.h"
 
 #include <QTabWidget>
@@ -7,22 +8,20 @@
 
 namespace quelvarin::ui {
 
-// The sign picker: five pages of sign boxes and lists, with the psychogram figures.
+// The sign picker: five pages of sign boxes and lists, with the psychogram figures, redrawn
+// from the session's events.
 class SignPicker : public QTabWidget {
     Q_OBJECT
 public:
-    SignPicker(PickerDesks desks, QWidget* parent);
+    SignPicker(PickerDesks desks, WindowContext& context, QWidget* parent);
 
-    // Every figure and list from the session, as the psychogram view has them.
-    void Refresh();
     PickerPage* Page(picker::Page page) const { return m_pages[static_cast<std::size_t>(page)]; }
     void ShowPage(picker::Page page) { setCurrentIndex(static_cast<int>(page)); }
 
-Q_SIGNALS:
-    void subVariantMenuWanted(SubVariantMenu menu);
-    void topicHelpWanted(const QString& file);
-
 private:
+    // Every figure and list from the session, as the psychogram view has them.
+    void Refresh();
+
     PickerDesks m_desks;
     std::array<PickerPage*, picker::kPageCount> m_pages{};
 };

@@ -1,7 +1,7 @@
 #include "model/SpecialReactions.h"
 #include "ui/app/QtText.h"
 #include "ui/main/PickerPages.h"
-#include "ui/main/RowChoice.h"
+#include "ui/widgets/RowChoice.h"
 #include "workstation/MainWindowTexts.h"
 
 #include <QPushButton>
@@ -24,8 +24,8 @@ void ReleaseAll(QButtonGroup* group) {
 
 } // namespace
 
-SpecialReactionsPage::SpecialReactionsPage(PickerDesks desks, QWidget* parent)
-    : PickerPage(picker::Page::SpecialReactions, desks, parent), m_groups(new QButtonGroup(this)),
+SpecialReactionsPage::SpecialReactionsPage(PickerDesks desks, UiServices& services, QWidget* parent)
+    : PickerPage(picker::Page::SpecialReactions, desks, services, parent), m_groups(new QButtonGroup(this)),
       m_letters(new QButtonGroup(this)), m_reactions(new QListWidget(this)) {
     constexpr int kLeft = 6, kWidth = 125, kHeight = 24;
     // The fifteen groups, three a row: a group fills the list and releases the letter tabs.

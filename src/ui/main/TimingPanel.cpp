@@ -2,6 +2,7 @@
 
 #include "platform/NumberFormat.h"
 #include "ui/app/QtText.h"
+#include "ui/widgets/Named.h"
 #include "workstation/MainWindowTexts.h"
 
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <limits>
 
 namespace quelvarin::ui {
 
@@ -23,16 +25,32 @@ QLabel* Label(QWidget* parent, std::string_view text, QRect where) {
 }
 
 QPushButton* Button(QWidget* parent, std::string_view text, const QString& name, QRect where) {
-    auto* button = new QPushButton(ToQt(text), parent);
-    button->setObjectName(name);
+    auto* button = Named(new QPushButton(ToQt(text), parent), name);
     button->setGeometry(where);
     return button;
 }
 
+// A time box: a box left empty reads 0 when it loses the focus, and any value the minutes can
+// reach by the carry is shown.
+class TimeSpinBox : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    void fixup(QString& input) const override {
+        if (input.trimmed().isEmpty()) {
+            input = QStringLiteral("0");
+            return;
+        }
+        QSpinBox::fixup(input);
+    }
+};
+
 } // namespace
 
-TimingPanel::TimingPanel(ScoringDesk& scoring, const Clock& clock, QWidget* parent)
-    : QWidget(parent), m_scoring(scoring), m_stopwatch(clock), m_running(new QLineEdit(this)) {
+TimingPanel::TimingPanel(ScoringDesk& scoring, WindowContext& context, QWidget* parent)
+    : QWidget(parent), m_scoring(scoring),
+      m_running(Named(new QLineEdit(this), QStringLiteral("RunningSeconds"), texts::kRunningSeconds)) {
     setObjectName(QStringLiteral("TimingPanel"));
     const struct {
         TimeBox box;
@@ -51,10 +69,9 @@ TimingPanel::TimingPanel(ScoringDesk& scoring, const Clock& clock, QWidget* pare
         if (half == 0) {
             Label(this, boxes[i].row, {0, y, 76, 24});
         }
-        auto* box = new QSpinBox(this);
-        box->setObjectName(QString::fromLatin1(boxes[i].name));
+        auto* box = Named(new TimeSpinBox(this), QString::fromLatin1(boxes[i].name));
         box->setAccessibleName(ToQt(boxes[i].row) + QLatin1Char(' ') + ToQt(boxes[i].unit));
-        box->setRange(0, 9999);
+        box->setRange(0, std::numeric_limits<int>::max());
         box->setKeyboardTracking(false);
         box->setGeometry(78 + half * 118, y, 54, 24);
         auto* unit = Label(this, boxes[i].unit, {134 + half * 118, y, 62, 24});
@@ -65,8 +82,6 @@ TimingPanel::TimingPanel(ScoringDesk& scoring, const Clock& clock, QWidget* pare
         m_boxes[i] = box;
     }
 
-    m_running->setObjectName(QStringLiteral("RunningSeconds"));
-    m_running->setAccessibleName(ToQt(texts::kRunningSeconds));
     m_running->setReadOnly(true);
     m_running->setAlignment(Qt::AlignRight);
     m_running->setGeometry(320, 0, 50, 24);
@@ -82,31 +97,36 @@ TimingPanel::TimingPanel(ScoringDesk& scoring, const Clock& clock, QWidget* pare
     m_timer.setInterval(1000);
     connect(&m_timer, &QTimer::timeout, this, &TimingPanel::Tick);
     connect(start, &QPushButton::clicked, this, [this] {
-        m_stopwatch.Start();
+        m_scoring.StartStopwatch();
         m_timer.start();
         Tick();
     });
     connect(reset, &QPushButton::clicked, this, [this] {
-        m_stopwatch.Reset();
+        m_scoring.ResetStopwatch();
         m_timer.stop();
         Tick();
     });
-    connect(reaction, &QPushButton::clicked, this,
-            [this] { m_scoring.WriteStopwatchTime(true, m_stopwatch.RunningSeconds()); });
-    connect(card, &QPushButton::clicked, this,
-            [this] { m_scoring.WriteStopwatchTime(false, m_stopwatch.RunningSeconds()); });
+    connect(reaction, &QPushButton::clicked, this, [this] { m_scoring.WriteStopwatchTime(true); });
+    connect(card, &QPushButton::clicked, this, [this] { m_scoring.WriteStopwatchTime(false); });
+
+    auto& signals = context.signals;
+    connect(&signals, &SessionSignals::selectionChanged, this, &TimingPanel::Refresh);
+    connect(&signals, &SessionSignals::cardTimesChanged, this, &TimingPanel::Refresh);
+    connect(&signals, &SessionSignals::protocolReplaced, this, &TimingPanel::Refresh);
     Refresh();
     Tick();
 }
 
 void TimingPanel::Tick() {
-    m_running->setText(ToQt(FormatInteger(m_stopwatch.RunningSeconds())));
+    m_running->setText(ToQt(FormatInteger(m_scoring.StopwatchSeconds())));
 }
 
 void TimingPanel::Store(TimeBox box, int value) {
-    m_scoring.SetCardTime(box, value);
-    // The carry may change the other box of the pair: show what was stored.
-    Refresh();
+    // The carry may change the other box of the pair, and a value refused leaves the stored
+    // one: either way the boxes show what is stored.
+    if (!m_scoring.SetCardTime(box, value)) {
+        Refresh();
+    }
 }
 
 void TimingPanel::Refresh() {
@@ -117,8 +137,9 @@ void TimingPanel::Refresh() {
     for (std::size_t i = 0; i < m_boxes.size(); ++i) {
         auto* box = m_boxes[i];
         QSignalBlocker blocker(box);
-        // Without a card there are no times: the boxes are empty and take nothing.
-        box->setMinimum(timed ? 0 : -1);
+        // Without a card there are no times: the boxes are empty and take nothing. A value
+        // below 0 (from a file) is shown as it is.
+        box->setMinimum(timed ? std::min(0, values[i]) : -1);
         box->setSpecialValueText(timed ? QString() : QStringLiteral(" "));
         box->setValue(timed ? values[i] : -1);
         box->setEnabled(timed);

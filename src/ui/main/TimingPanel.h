@@ -1,14 +1,13 @@
 #pragma once
 
+#include "ui/app/WindowContext.h"
 #include "workstation/ScoringDesk.h"
-#include "workstation/Stopwatch.h"
 
 #include <QTimer>
 #include <QWidget>
 #include <array>
 
 class QLineEdit;
-class QPushButton;
 class QSpinBox;
 
 namespace quelvarin::ui {
@@ -17,18 +16,17 @@ namespace quelvarin::ui {
 class TimingPanel : public QWidget {
     Q_OBJECT
 public:
-    TimingPanel(ScoringDesk& scoring, const Clock& clock, QWidget* parent);
+    TimingPanel(ScoringDesk& scoring, WindowContext& context, QWidget* parent);
 
-    // The four boxes show the CardTimes of CurrentCard; empty and disabled while it is 0.
-    void Refresh();
     // The stopwatch's one-second tick (the timer calls it; the tests too).
     void Tick();
 
 private:
+    // The four boxes show the CardTimes of CurrentCard; empty and disabled while it is 0.
+    void Refresh();
     void Store(TimeBox box, int value);
 
     ScoringDesk& m_scoring;
-    Stopwatch m_stopwatch;
     QTimer m_timer;
     std::array<QSpinBox*, 4> m_boxes{};
     QLineEdit* m_running;

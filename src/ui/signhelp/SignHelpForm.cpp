@@ -1,6 +1,7 @@
 #include "ui/signhelp/SignHelpForm.h"
 
 #include "ui/app/QtText.h"
+#include "ui/widgets/Named.h"
 #include "workstation/SignHelpWindowTexts.h"
 
 #include <QMenuBar>
@@ -12,17 +13,17 @@ namespace quelvarin::ui {
 
 namespace texts = window_texts;
 
-SignHelpForm::SignHelpForm(SignHelpDesk& help, HelpFile file, QWidget* parent)
-    : QWidget(parent, Qt::Tool), m_help(help), m_file(file), m_text(new QPlainTextEdit(this)) {
+SignHelpForm::SignHelpForm(SignHelpDesk& help, HelpFile file, WindowContext& context, QWidget* main)
+    : ToolWindow(main), m_help(help), m_file(file), m_text(new QPlainTextEdit(this)),
+      m_editMode(help.State().HelpEditMode()) {
     bool scoring = file == HelpFile::Scoring;
     setWindowTitle(ToQt(scoring ? texts::kScoringHelpCaption : texts::kInterpretationHelpCaption));
     auto* menu = new QMenuBar(this);
-    m_store = menu->addAction(ToQt(texts::kStoreHelp));
-    m_store->setObjectName(QStringLiteral("StoreHelpAction"));
+    m_store = Named(menu->addAction(ToQt(texts::kStoreHelp)), QStringLiteral("StoreHelpAction"));
     m_store->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_store->setEnabled(false);
-    m_text->setObjectName(QStringLiteral("HelpText"));
-    m_text->setAccessibleName(windowTitle());
+    Named(m_text, QStringLiteral("HelpText"),
+          scoring ? texts::kScoringHelpCaption : texts::kInterpretationHelpCaption);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(menu);
@@ -38,15 +39,22 @@ SignHelpForm::SignHelpForm(SignHelpDesk& help, HelpFile file, QWidget* parent)
             m_store->setEnabled(false);
         }
     });
+
+    auto& signals = context.signals;
+    connect(&signals, &SessionSignals::helpTextsShown, this, [this](int code) {
+        ShowSign(static_cast<SignCode>(code));
+        // In HelpEditMode a sign chosen shows both windows with its texts.
+        if (m_help.State().HelpEditMode()) {
+            show();
+        }
+    });
+    connect(&signals, &SessionSignals::helpTextsCleared, this, [this] { Show({}); });
+    connect(&signals, &SessionSignals::modeChanged, this, &SignHelpForm::FollowMode);
 }
 
 void SignHelpForm::ShowSign(SignCode code) {
     auto texts = m_help.HelpTextsOf(code);
     Show(m_file == HelpFile::Scoring ? texts.scoring : texts.interpretation);
-}
-
-void SignHelpForm::Clear() {
-    Show({});
 }
 
 void SignHelpForm::Show(const std::vector<std::string>& lines) {
@@ -55,23 +63,24 @@ void SignHelpForm::Show(const std::vector<std::string>& lines) {
     m_store->setEnabled(false);
 }
 
-void SignHelpForm::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    Q_EMIT visibilityChanged(true);
+void SignHelpForm::FollowMode() {
+    bool editMode = m_help.State().HelpEditMode();
+    if (editMode == m_editMode) {
+        return; // the sound language changed
+    }
+    m_editMode = editMode;
+    // The window closes (its button comes up) and shows again in the other mode.
+    hide();
+    show();
 }
 
-void SignHelpForm::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    Q_EMIT visibilityChanged(false);
-}
-
-TJelSugForm::TJelSugForm(SignHelpDesk& help, QWidget* parent)
-    : SignHelpForm(help, HelpFile::Scoring, parent) {
+TJelSugForm::TJelSugForm(SignHelpDesk& help, WindowContext& context, QWidget* main)
+    : SignHelpForm(help, HelpFile::Scoring, context, main) {
     setObjectName(QStringLiteral("TJelSugForm"));
 }
 
-TErtSugForm::TErtSugForm(SignHelpDesk& help, QWidget* parent)
-    : SignHelpForm(help, HelpFile::Interpretation, parent) {
+TErtSugForm::TErtSugForm(SignHelpDesk& help, WindowContext& context, QWidget* main)
+    : SignHelpForm(help, HelpFile::Interpretation, context, main) {
     setObjectName(QStringLiteral("TErtSugForm"));
 }
 

@@ -15,7 +15,10 @@ namespace quelvarin::ui::test {
 // no, a dialog is cancelled, a menu dismissed); documents are recorded, never opened.
 class ScriptedServices : public UiServices {
 public:
-    void ShowMessage(QWidget*, const QString& text) override { messages.append(text); }
+    void ShowMessage(QWidget*, const QString& text, MessageKind kind) override {
+        messages.append(text);
+        messageKinds.append(kind);
+    }
     bool AskYesNo(QWidget*, const QString& question) override {
         questions.append(question);
         return !answers.isEmpty() && answers.dequeue();
@@ -58,6 +61,7 @@ public:
 
     // What was shown and asked.
     QStringList messages;
+    QList<MessageKind> messageKinds;
     QStringList questions;
     QList<FileDialog> dialogs;
     QList<QStringList> menus;

@@ -3,6 +3,7 @@
 #include "platform/InstallPaths.h"
 
 #include <QAbstractItemView>
+#include <QPlainTextEdit>
 
 namespace quelvarin::ui::test {
 
@@ -17,6 +18,15 @@ UiStation::UiStation(const std::filesystem::path& givenRoot) {
     if (!QTest::qWaitForWindowExposed(&Main()) || !QTest::qWaitForWindowActive(&Main())) {
         qWarning("the main window was not shown");
     }
+}
+
+void UiStation::Trigger(const QString& action) {
+    auto* found = Main().findChild<QAction*>(action);
+    if (!found) {
+        qWarning("no action named %s", qPrintable(action));
+        return;
+    }
+    found->trigger();
 }
 
 void ClickRow(QAbstractItemView* view, int row, Qt::MouseButton button) {
@@ -39,6 +49,19 @@ QStringList Rows(QAbstractItemView* view) {
         rows.append(view->model()->index(row, 0).data().toString());
     }
     return rows;
+}
+
+void Type(QWidget* editor, const QString& text) {
+    editor->setFocus();
+    auto* plain = qobject_cast<QPlainTextEdit*>(editor);
+    if (plain) {
+        plain->moveCursor(QTextCursor::End);
+        plain->insertPlainText(text);
+    }
+}
+
+QString PathText(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
 }
 
 } // namespace quelvarin::ui::test

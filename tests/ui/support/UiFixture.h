@@ -7,11 +7,13 @@
 #include "ui/main/TMainForm.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
+#include <string_view>
 
 namespace quelvarin::ui::test {
 
@@ -25,6 +27,17 @@ public:
     TMainForm& Main() { return m_app->MainWindow(); }
     Workstation& Station() { return m_app->Station(); }
     const Session& State() { return m_app->Station().session; }
+    const WindowRegistry& Windows() { return m_app->Windows(); }
+
+    // A window by its layout name ("ValaszForm").
+    template <typename Window = QWidget>
+    Window* Get(std::string_view name) {
+        auto* found = qobject_cast<Window*>(Windows().Window(name));
+        if (!found) {
+            qWarning("no window %s", std::string(name).c_str());
+        }
+        return found;
+    }
 
     // A control of the main window or of one of its windows, by object name.
     template <typename T = QWidget>
@@ -35,6 +48,8 @@ public:
         }
         return found;
     }
+    // Triggers a menu item or a toolbar button by its name.
+    void Trigger(const QString& action);
 
     quelvarin::test::TempDir dir;
     std::filesystem::path root;
@@ -51,5 +66,9 @@ void ClickRow(QAbstractItemView* view, int row, Qt::MouseButton button = Qt::Lef
 void DoubleClickRow(QAbstractItemView* view, int row);
 // The texts of a list's rows.
 QStringList Rows(QAbstractItemView* view);
+// Typing, accents included (the key events of the test library are ASCII only).
+void Type(QWidget* editor, const QString& text);
+// The path as the desktop's dialogs give it.
+QString PathText(const std::filesystem::path& path);
 
 } // namespace quelvarin::ui::test

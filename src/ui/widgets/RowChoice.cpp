@@ -1,4 +1,4 @@
-#include "ui/main/RowChoice.h"
+#include "ui/widgets/RowChoice.h"
 
 #include <QKeyEvent>
 

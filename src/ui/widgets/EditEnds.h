@@ -1,0 +1,13 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+namespace quelvarin::ui {
+
+// The moments a text being typed is handed over for good: the editor loses the focus, its window
+// is deactivated or hidden. The desk that keeps the edit then stores it.
+void OnEditEnded(QWidget* editor, std::function<void()> ended);
+
+} // namespace quelvarin::ui
