@@ -340,15 +340,18 @@ const std::map<std::string, Command, std::less<>>& Commands() {
 } // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        out << kUsage;
-        return kExitDone;
-    }
-    if (args.size() == 1 && args[0] == "--version") {
-        out << "quelvarin-cli " << kVersion << '\n';
-        return kExitDone;
-    }
     auto invocation = ParseArguments(args);
+    // "--help" and "--version" take the place of a command, also after a root.
+    if (invocation && invocation->operands.empty() && !invocation->output) {
+        if (invocation->command == "--help" || invocation->command == "-h") {
+            out << kUsage;
+            return kExitDone;
+        }
+        if (invocation->command == "--version") {
+            out << "quelvarin-cli " << kVersion << '\n';
+            return kExitDone;
+        }
+    }
     if (!invocation) {
         err << kUsage;
         return kExitUsage;

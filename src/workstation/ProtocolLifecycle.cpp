@@ -59,16 +59,12 @@ bool ProtocolLifecycle::OpenProtocol() {
                                                                   std::string(texts::kProtocolFilter),
                                                                   {},
                                                                   {}});
-    return chosen && Load(*chosen);
+    return chosen && m_files.LoadProtocol(*chosen);
 }
 
 bool ProtocolLifecycle::OpenFile(const fs::path& path) {
     m_session.CommitAnswerText();
-    return OfferToSave(m_session.Modified()) && Load(path);
-}
-
-bool ProtocolLifecycle::Load(const fs::path& path) {
-    return m_files.LoadProtocol(path);
+    return OfferToSave(m_session.Modified()) && m_files.LoadProtocol(path);
 }
 
 bool ProtocolLifecycle::SaveProtocol() {
@@ -115,7 +111,7 @@ bool ProtocolLifecycle::Exit() {
     if (notifier.Ask(messages::kAskSaveChanges) && !SaveProtocol()) {
         return false;
     }
-    End();
+    m_files.EndCleanly();
     return true;
 }
 
@@ -124,12 +120,8 @@ bool ProtocolLifecycle::Quit() {
     if (m_session.Modified() && m_session.Notify().Ask(messages::kAskSaveChanges) && !SaveProtocol()) {
         return false;
     }
-    End();
-    return true;
-}
-
-void ProtocolLifecycle::End() {
     m_files.EndCleanly();
+    return true;
 }
 
 } // namespace quelvarin

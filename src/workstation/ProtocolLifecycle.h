@@ -54,8 +54,6 @@ public:
 private:
     // Asks whether to save and saves; false only when a save was wanted and not done.
     bool OfferToSave(bool asked);
-    bool Load(const std::filesystem::path& path);
-    void End();
 
     Session& m_session;
     ProtocolFilesDesk& m_files;

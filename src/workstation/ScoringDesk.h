@@ -3,6 +3,7 @@
 #include "model/AnswerTextStore.h"
 #include "model/SymbolCatalogue.h"
 #include "model/VulgarCatalogue.h"
+#include "workstation/PsychogramView.h"
 #include "workstation/Session.h"
 #include "workstation/Stopwatch.h"
 
@@ -55,6 +56,8 @@ public:
     bool ChooseCard(int card);
     // The picture of CurrentCard that the "lok" button shows; nothing for card 0.
     std::optional<std::filesystem::path> CardGlyph() const;
+    // Every figure of the sign picker and its hints, as they stand.
+    PsychogramView Psychogram() const { return BuildPsychogramView(m_session); }
     // The vulgar entries of the current card and their heading ("" and none for card 0).
     std::vector<VulgarEntry> CurrentVulgarEntries() const;
     std::string CurrentVulgarHeading() const;

@@ -75,6 +75,10 @@ bool Session::EditAnswerText(int answer, AnswerText text) {
     if (AnswerTextOf(answer) == text) {
         return true;
     }
+    // A text of another answer still unwritten (its file could not be written) is not given up.
+    if (m_pendingText && m_pendingText->answer != answer && !CommitAnswerText()) {
+        return false;
+    }
     m_pendingText = PendingAnswerText{answer, std::move(text)};
     Changed();
     Tell([answer](SessionObserver& o) { o.AnswerTextChanged(answer); });

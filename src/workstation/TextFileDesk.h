@@ -19,6 +19,8 @@ public:
     explicit TextFileDesk(Session& session) : m_session(session) { m_session.AddPendingEdit(*this); }
 
     const TextFileLines& File() const { return m_file; }
+    // The label that shows a line clicked: its index from 0.
+    std::string LineLabel(std::size_t row) const { return RowIndexLabel(row); }
 
     // "megnyit": the open dialog; the chosen file's lines replace the ones shown.
     bool Open();

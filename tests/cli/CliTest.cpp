@@ -275,17 +275,23 @@ TEST_F(Cli, SummaryOfAFolderThatIsNotThereIsAnError) {
 }
 
 TEST_F(Cli, HelpAndVersionOnStandardOutput) {
-    for (const char* flag : {"--help", "-h"}) {
+    const std::vector<std::vector<std::string>> helps = {
+        {"--help"}, {"-h"}, {"--root", root.string(), "--help"}, {"--root", root.string(), "-h"}};
+    for (const auto& args : helps) {
         std::ostringstream out, err;
-        EXPECT_EQ(RunCli({flag}, out, err), 0) << flag;
-        EXPECT_EQ(out.str().rfind("Használat: quelvarin-cli", 0), 0u) << flag;
-        EXPECT_NE(out.str().find("  summary MAPPA"), std::string::npos) << flag;
-        EXPECT_EQ(err.str(), "") << flag;
+        EXPECT_EQ(RunCli(args, out, err), 0) << args.back();
+        EXPECT_EQ(out.str().rfind("Használat: quelvarin-cli", 0), 0u) << args.back();
+        EXPECT_NE(out.str().find("  summary MAPPA"), std::string::npos);
+        EXPECT_EQ(err.str(), "");
+    }
+    for (const auto& args : {std::vector<std::string>{"--version"}, {"--root", root.string(), "--version"}}) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCli(args, out, err), 0);
+        EXPECT_EQ(out.str(), "quelvarin-cli " QUELVARIN_VERSION "\n");
+        EXPECT_EQ(err.str(), "");
     }
     std::ostringstream out, err;
-    EXPECT_EQ(RunCli({"--version"}, out, err), 0);
-    EXPECT_EQ(out.str(), "quelvarin-cli " QUELVARIN_VERSION "\n");
-    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(RunCli({"--help", "x"}, out, err), 1) << "help takes nothing after it";
 }
 
 // The workstation's recovery copy of an unsaved protocol is a protocol file like any other.

@@ -3,6 +3,7 @@
 // answered from a script.
 #include "model/ProtocolFile.h"
 #include "platform/AtomicFile.h"
+#include "support/FailingWrites.h"
 #include "support/ProtocolBuilder.h"
 #include "workstation/Messages.h"
 #include "workstation/ProtocolFileTexts.h"
@@ -423,6 +424,27 @@ TEST(PendingAnswerText, OnlyTheSelectedAnswerTakesATextAndTheRecoveryCopyHoldsIt
     ASSERT_TRUE(ws->files.WriteRecoveryCopy());
     EXPECT_EQ(TextIn(ws.root / "aktualis" / "mentetlen.qvl", 2), Lines{"Egy lepke."});
     EXPECT_FALSE(fs::exists(ws.root / "aktualis" / "2.txt"));
+}
+
+// A typed text whose file cannot be written is reported and stays typed: a save still takes
+// it, and typing for the next answer does not push it out.
+TEST(PendingAnswerText, ATextThatCannotBeWrittenStaysTyped) {
+    TestStation ws;
+    ws.AnswerOnCard(2, 5);
+    ASSERT_TRUE(ws->scoring.EditAnswerText(2, {"Egy lepke."}));
+    {
+        test::FailWritesAfter failing(0);
+        ws->scoring.SelectAnswer(3, CardChoice::HeldBack);
+        EXPECT_TRUE(failing.Tripped());
+        EXPECT_FALSE(ws->scoring.EditAnswerText(3, {"Két medve."}));
+    }
+    EXPECT_EQ(ws.notifier.Warnings().size(), 2u);
+    EXPECT_EQ(ws->session.AnswerTextOf(2), Lines{"Egy lepke."});
+    EXPECT_TRUE(ws->session.AnswerTextPending(2));
+    ASSERT_TRUE(ws->files.SaveProtocol(ws.dir / "a.qvl"));
+    EXPECT_EQ(TextIn(ws.dir / "a.qvl", 2), Lines{"Egy lepke."});
+    ASSERT_TRUE(ws->scoring.EditAnswerText(3, {"Két medve."})) << "written now, so the next may be typed";
+    EXPECT_EQ(test::ReadBytes(ws.root / "aktualis" / "2.txt"), "Egy lepke.\r\n");
 }
 
 TEST(PendingEdits, TheEditsOfTheOtherWindowsAreSettledAtTheEnd) {

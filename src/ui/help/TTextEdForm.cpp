@@ -48,7 +48,7 @@ TTextEdForm::TTextEdForm(TextFileDesk& files, WindowContext& context, QWidget* m
     connect(m_save, &QAction::triggered, this, [this] { m_files.Save(); });
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& row) {
-                m_index->setText(row.isValid() ? ToQt(RowIndexLabel(static_cast<std::size_t>(row.row())))
+                m_index->setText(row.isValid() ? ToQt(m_files.LineLabel(static_cast<std::size_t>(row.row())))
                                                : QString());
             });
     Refresh(-1);

@@ -29,7 +29,7 @@ SignPicker::SignPicker(PickerDesks desks, WindowContext& context, QWidget* paren
 }
 
 void SignPicker::Refresh() {
-    auto view = BuildPsychogramView(m_desks.scoring.State());
+    auto view = m_desks.scoring.Psychogram();
     for (auto* page : m_pages) {
         page->Refresh(view);
     }
