@@ -566,6 +566,16 @@ private Q_SLOTS:
              {"UjRoGomb", "NyitGomb", "MentGomb", "DocGomb", "JelolGomb", "ErtelmGomb", "FeleletGomb"}) {
             QVERIFY2(!ui.Find<QAction>(QString::fromLatin1(name))->shortcut().isEmpty(), name);
         }
+        // The keys work in the windows kept beside the main window too, but for a key a window
+        // uses itself: Ctrl+S of a help window stores its help.
+        auto* save = ui.Find<QAction>(QStringLiteral("MentGomb"));
+        for (auto name : {"ValaszForm", "FeleletForm", "JelSugForm", "HelpForm"}) {
+            auto actions = ui.Get(name)->actions();
+            QVERIFY2(actions.contains(ui.Find<QAction>(QStringLiteral("NyitGomb"))), name);
+            QVERIFY2(actions.contains(ui.Find<QAction>(QStringLiteral("FeleletGomb"))), name);
+            bool ownSave = std::string_view(name) == "JelSugForm" || std::string_view(name) == "HelpForm";
+            QCOMPARE(actions.contains(save), !ownSave);
+        }
         // Every item of the menus is an action of a menu the keyboard can open.
         for (auto* action : ui.Main().findChildren<QAction*>()) {
             if (action->objectName().endsWith(QStringLiteral("Item"))) {

@@ -6,6 +6,8 @@
 #include "ui/main/SignPicker.h"
 #include "ui/main/TimingPanel.h"
 #include "ui/widgets/Named.h"
+#include "ui/widgets/SharedKeys.h"
+#include "ui/widgets/ToolWindow.h"
 #include "workstation/MainWindowTexts.h"
 
 #include <QCloseEvent>
@@ -45,6 +47,18 @@ TMainForm::TMainForm(MainDesks desks, WindowContext& context)
     context.windows.MakeActions(this);
     BuildToolbar();
     BuildMenus();
+    // The keys of the toolbar and the menus work in the windows kept beside this one as well.
+    QList<QAction*> keyed;
+    for (auto* action : findChildren<QAction*>()) {
+        if (!action->shortcut().isEmpty()) {
+            keyed.append(action);
+        }
+    }
+    for (const auto& entry : context.windows.Entries()) {
+        if (qobject_cast<ToolWindow*>(entry.window)) {
+            ShareKeys(entry.window, keyed);
+        }
+    }
 
     auto& signals = context.signals;
     connect(&signals, &SessionSignals::personalDataChanged, this, &TMainForm::UpdateCaption);
@@ -91,10 +105,6 @@ void TMainForm::BuildToolbar() {
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     word->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    // The shortcuts work from every window of the workstation, the answer text's included.
-    for (auto* action : {newProtocol, open, save, word}) {
-        action->setShortcutContext(Qt::ApplicationShortcut);
-    }
     connect(newProtocol, &QAction::triggered, this, [&lifecycle] { lifecycle.NewProtocol(); });
     connect(open, &QAction::triggered, this, [&lifecycle] { lifecycle.OpenProtocol(); });
     connect(save, &QAction::triggered, this, [&lifecycle] { lifecycle.SaveProtocol(); });
