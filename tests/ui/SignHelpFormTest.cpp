@@ -4,25 +4,12 @@
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
 #include "platform/LineFile.h"
-#include "ui/main/SignBox.h"
 
-#include <QEnterEvent>
 #include <QPlainTextEdit>
 
 namespace quelvarin::ui::test {
 
-namespace {
-
-void Enter(QWidget* widget) {
-    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)));
-    QApplication::sendEvent(widget, &enter);
-}
-
-SignBox* Box(UiStation& ui, SignCode code) {
-    return ui.Find<SignBox>(QStringLiteral("SignBox%1").arg(code));
-}
-
-} // namespace
+namespace {} // namespace
 
 class SignHelpFormTest : public QObject {
     Q_OBJECT
@@ -34,8 +21,8 @@ private Q_SLOTS:
         UiStation ui;
         auto* scoring = ui.Get<TJelSugForm>("JelSugForm");
         ui.Trigger(QStringLiteral("JelolGomb"));
-        Enter(Box(ui, 400));
-        QCOMPARE(Box(ui, 400)->toolTip(), QStringLiteral(" összesen 0 "));
+        Enter(ui.Box(400));
+        QCOMPARE(ui.Box(400)->toolTip(), QStringLiteral(" összesen 0 "));
         auto* text = scoring->TextArea();
         QVERIFY(text->toPlainText().startsWith(QStringLiteral("G - egész válasz")));
         QVERIFY(!scoring->StoreAction()->isEnabled());
@@ -46,9 +33,9 @@ private Q_SLOTS:
         auto lines = ReadLineFile(ui.root / "jelol.dbf");
         QVERIFY(lines);
         QCOMPARE(QString::fromStdString((*lines)[400]), QStringLiteral("Egész válasz.*Az egész foltra.*"));
-        Enter(Box(ui, 401));
+        Enter(ui.Box(401));
         QVERIFY(!text->toPlainText().startsWith(QStringLiteral("Egész")));
-        Enter(Box(ui, 400));
+        Enter(ui.Box(400));
         QCOMPARE(text->toPlainText(), QStringLiteral("Egész válasz.\nAz egész foltra."));
         QVERIFY(ui.services.questions.isEmpty());
     }
@@ -56,11 +43,11 @@ private Q_SLOTS:
     // An edit not stored is offered for storing before the pointer loads another sign.
     void AnUnstoredEditIsNotLostOnTheWayToAnotherSign() {
         UiStation ui;
-        Enter(Box(ui, 404));
+        Enter(ui.Box(404));
         auto* text = ui.Get<TErtSugForm>("ErtSugForm")->TextArea();
         Type(text, QStringLiteral(" Kiegészítés."));
         ui.services.answers.enqueue(true);
-        Enter(Box(ui, 405));
+        Enter(ui.Box(405));
         QCOMPARE(ui.services.questions.size(), 1);
         QVERIFY(ui.services.questions[0].contains(QStringLiteral("„G komb.”")));
         auto stored = ui.Station().help.HelpTextsOf(404).interpretation;

@@ -15,7 +15,6 @@
 #include "workstation/WindowNames.h"
 
 #include <QAccessible>
-#include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -44,12 +43,8 @@ QStringList FigureValues(UiStation& ui) {
     return values;
 }
 
-SignBox* Box(UiStation& ui, SignCode code) {
-    return ui.Find<SignBox>(QStringLiteral("SignBox%1").arg(code));
-}
-
 void ClickBox(UiStation& ui, SignCode code, Qt::MouseButton button = Qt::LeftButton) {
-    auto* box = Box(ui, code);
+    auto* box = ui.Box(code);
     QVERIFY(box);
     ui.Main().Picker()->setCurrentWidget(box->parentWidget());
     QTest::mouseClick(box, button);
@@ -71,17 +66,6 @@ void ChooseReaction(UiStation& ui, int group, const QString& name) {
     auto rows = Rows(list);
     QVERIFY2(rows.contains(name), qPrintable(name));
     ClickRow(list, static_cast<int>(rows.indexOf(name)));
-}
-
-// The mouse comes over a control (offscreen there is no pointer to move).
-void Enter(QWidget* widget) {
-    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)));
-    QApplication::sendEvent(widget, &enter);
-}
-
-void Leave(QWidget* widget) {
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(widget, &leave);
 }
 
 } // namespace
@@ -318,7 +302,7 @@ private Q_SLOTS:
     void ASignBoxHintCountsTheClickItFollows() {
         UiStation ui;
         AnswerOnCard(ui, 1, 1);
-        auto* box = Box(ui, 400);
+        auto* box = ui.Box(400);
         Enter(box);
         QCOMPARE(box->toolTip(), QStringLiteral(" összesen 0 "));
         QTest::mouseClick(box, Qt::LeftButton);
@@ -331,7 +315,7 @@ private Q_SLOTS:
     void TheKeyboardLoadsASignsHelp() {
         UiStation ui;
         ui.Main().Picker()->ShowPage(picker::Page::Locations);
-        Box(ui, 401)->setFocus(Qt::TabFocusReason);
+        ui.Box(401)->setFocus(Qt::TabFocusReason);
         QCOMPARE(ui.State().LastHelpCode(), SignCode{401});
         QVERIFY(ui.Get<TJelSugForm>("JelSugForm")->TextArea()->toPlainText().startsWith(QStringLiteral("D")));
     }
@@ -342,13 +326,13 @@ private Q_SLOTS:
             ui.Find<QLabel>(QStringLiteral("Figure%1Caption").arg(static_cast<int>(Figure::ZwSum)));
         Enter(caption);
         for (int code : {410, 411, 405, 409, 412}) {
-            QCOMPARE(Box(ui, static_cast<SignCode>(code))->CurrentShade(), SignBox::Shade::Source);
+            QCOMPARE(ui.Box(static_cast<SignCode>(code))->CurrentShade(), SignBox::Shade::Source);
         }
-        QCOMPARE(Box(ui, 400)->CurrentShade(), SignBox::Shade::Plain);
+        QCOMPARE(ui.Box(400)->CurrentShade(), SignBox::Shade::Plain);
         Leave(caption);
-        QCOMPARE(Box(ui, 410)->CurrentShade(), SignBox::Shade::Plain);
+        QCOMPARE(ui.Box(410)->CurrentShade(), SignBox::Shade::Plain);
 
-        Enter(Box(ui, 400));
+        Enter(ui.Box(400));
         QCOMPARE(ui.State().LastHelpCode(), SignCode{400});
         auto* page = ui.Main().Picker()->Page(picker::Page::Locations);
         QTest::mouseMove(page, QPoint(380, 500));
@@ -369,8 +353,8 @@ private Q_SLOTS:
         QVERIFY(ui.Get("ErtSugForm")->isVisible());
         QVERIFY(ui.Find<QAction>(QStringLiteral("JelolGomb"))->isChecked());
         QVERIFY(!ui.Find<QListWidget>(QStringLiteral("ContentsAlphabetical"))->isEnabled());
-        QTest::mouseClick(Box(ui, 401), Qt::LeftButton);
-        QCOMPARE(Box(ui, 401)->CurrentShade(), SignBox::Shade::Chosen);
+        QTest::mouseClick(ui.Box(401), Qt::LeftButton);
+        QCOMPARE(ui.Box(401)->CurrentShade(), SignBox::Shade::Chosen);
         QCOMPARE(ui.State().CurrentProtocol().counts[401], 0);
         QCOMPARE(ui.State().LastHelpCode(), SignCode{401});
         mode->trigger();
@@ -593,7 +577,7 @@ private Q_SLOTS:
         QVERIFY(ft);
         QCOMPARE(ft->text(QAccessible::Name), QStringLiteral("G!-D-(Dd)-"));
         QCOMPARE(ft->text(QAccessible::Description), QStringLiteral("FT:"));
-        auto* box = QAccessible::queryAccessibleInterface(Box(ui, 404));
+        auto* box = QAccessible::queryAccessibleInterface(ui.Box(404));
         QCOMPARE(box->text(QAccessible::Name), QStringLiteral("G komb."));
         QCOMPARE(box->role(), QAccessible::Button);
         for (const char* name :

@@ -3,6 +3,7 @@
 #include "platform/InstallPaths.h"
 
 #include <QAbstractItemView>
+#include <QEnterEvent>
 #include <QPlainTextEdit>
 
 namespace quelvarin::ui::test {
@@ -49,6 +50,16 @@ QStringList Rows(QAbstractItemView* view) {
         rows.append(view->model()->index(row, 0).data().toString());
     }
     return rows;
+}
+
+void Enter(QWidget* widget) {
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)));
+    QApplication::sendEvent(widget, &enter);
+}
+
+void Leave(QWidget* widget) {
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(widget, &leave);
 }
 
 void Type(QWidget* editor, const QString& text) {

@@ -4,6 +4,7 @@
 #include "support/ProtocolBuilder.h"
 #include "support/TempDir.h"
 #include "ui/app/WorkstationApp.h"
+#include "ui/main/SignBox.h"
 #include "ui/main/TMainForm.h"
 
 #include <QAbstractItemView>
@@ -50,6 +51,8 @@ public:
     }
     // Triggers a menu item or a toolbar button by its name.
     void Trigger(const QString& action);
+    // The sign picker's box of a sign.
+    SignBox* Box(SignCode code) { return Find<SignBox>(QStringLiteral("SignBox%1").arg(code)); }
 
     quelvarin::test::TempDir dir;
     std::filesystem::path root;
@@ -66,6 +69,9 @@ void ClickRow(QAbstractItemView* view, int row, Qt::MouseButton button = Qt::Lef
 void DoubleClickRow(QAbstractItemView* view, int row);
 // The texts of a list's rows.
 QStringList Rows(QAbstractItemView* view);
+// The mouse comes over a control, and leaves it (offscreen there is no pointer to move).
+void Enter(QWidget* widget);
+void Leave(QWidget* widget);
 // Typing, accents included (the key events of the test library are ASCII only).
 void Type(QWidget* editor, const QString& text);
 // The path as the desktop's dialogs give it.
