@@ -30,8 +30,10 @@ Lines SplitLines(std::string_view text) {
 }
 
 LineEnd LineEndOf(std::string_view text) {
-    auto end = text.find('\n');
-    return end == std::string_view::npos || (end > 0 && text[end - 1] == '\r') ? LineEnd::CrLf : LineEnd::Lf;
+    // A line read from a file of LF line ends keeps a carriage return it carries, which LF alone
+    // would not give back; such a text is written with CR LF.
+    bool lineFeeds = text.find('\n') != std::string_view::npos;
+    return lineFeeds && text.find('\r') == std::string_view::npos ? LineEnd::Lf : LineEnd::CrLf;
 }
 
 std::string JoinLines(const Lines& lines, LineEnd end) {

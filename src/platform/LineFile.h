@@ -18,7 +18,9 @@ std::vector<std::string_view> SplitLineViews(std::string_view text);
 
 // How the lines of a file end: CR LF (the system's own files), or LF alone.
 enum class LineEnd { CrLf, Lf };
-// The line end of a text as its first line shows it; CR LF for a text without one.
+// The line end a text is written back with so that it reads the same lines again: LF for a
+// text of line feeds without a single carriage return; CR LF otherwise (a mixed text, one with
+// a carriage return inside a line, one without a line end).
 LineEnd LineEndOf(std::string_view text);
 
 // Every line followed by CR LF, or by the line end given.

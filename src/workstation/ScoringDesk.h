@@ -99,7 +99,6 @@ public:
     // "s&tart" and "reset" of the stopwatch, and the seconds its box shows.
     void StartStopwatch() { m_stopwatch.Start(); }
     void ResetStopwatch() { m_stopwatch.Reset(); }
-    bool StopwatchRunning() const { return m_stopwatch.Running(); }
     int StopwatchSeconds() const { return m_stopwatch.RunningSeconds(); }
 
     // --- Sounds -------------------------------------------------------------------------------
@@ -118,9 +117,9 @@ public:
     }
     // The typing ended (the window lost the focus or was hidden): the text goes to its file.
     bool CommitAnswerText() { return m_session.CommitAnswerText(); }
-    // The answer-text window stores the text of the answer it shows (the one selected when it
-    // was loaded: the window writes it when the selection moves on). False (nothing written) for
-    // no answer, or when the file cannot be written (the examiner is told).
+    // The text of an answer written to its file at once, in place of anything typed for it (a
+    // scripted session). False (nothing written) for no answer, or when the file cannot be
+    // written (the examiner is told).
     bool StoreAnswerText(int answer, const AnswerText& text);
 
 private:

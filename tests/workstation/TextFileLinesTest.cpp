@@ -127,8 +127,8 @@ TEST(TextFileLines, SavesWindows1250WithTheLineEndsItWasReadWith) {
     };
     const Case cases[] = {
         {"els\xF5\r\nm\xE1sodik\r\n", "els\xF5\r\n\xFAj sor\r\nt\xFBz\r\n"},
-        {"els\xF5\nm\xE1sodik", "els\xF5\n\xFAj sor\nt\xFBz\n"},     // LF only, no final line end
-        {"els\xF5\nm\xE1sodik\r\n", "els\xF5\n\xFAj sor\nt\xFBz\n"}, // mixed: as the first line ends
+        {"els\xF5\nm\xE1sodik", "els\xF5\n\xFAj sor\nt\xFBz\n"},           // LF only, no final line end
+        {"els\xF5\nm\xE1sodik\r\n", "els\xF5\r\n\xFAj sor\r\nt\xFBz\r\n"}, // mixed: the system's own
     };
     for (const auto& c : cases) {
         test::TempDir dir;

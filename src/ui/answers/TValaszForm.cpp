@@ -25,7 +25,8 @@ TValaszForm::TValaszForm(ScoringDesk& scoring, WindowContext& context, QWidget* 
     resize(420, 260);
     connect(m_text, &QPlainTextEdit::textChanged, this,
             [this] { m_scoring.EditAnswerText(m_shown, LinesOf(m_text->toPlainText())); });
-    OnEditEnded(m_text, [this] { m_scoring.CommitAnswerText(); });
+    // The desk, not the window: the text is hidden once more while the window is torn down.
+    OnEditEnded(m_text, [&scoring] { scoring.CommitAnswerText(); });
 
     auto& signals = context.signals;
     connect(&signals, &SessionSignals::selectionChanged, this, [this] {

@@ -50,7 +50,8 @@ THelpForm::THelpForm(TopicHelpDesk& topics, WindowContext& context, QWidget* mai
             m_topics.Edit(which, LinesOf(box->toPlainText()));
             m_save->setEnabled(true);
         });
-        OnEditEnded(box, [this] { m_topics.SaveEdited(); });
+        // The desk, not the window: the box is hidden once more while the window is torn down.
+        OnEditEnded(box, [&topics] { topics.SaveEdited(); });
         m_boxes[i] = box;
         m_paths[i] = path;
     }
