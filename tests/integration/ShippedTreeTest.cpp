@@ -1,4 +1,5 @@
 #include "SampleProtocol.h"
+#include "model/ChoiceList.h"
 #include "model/ProtocolFile.h"
 #include "model/SymbolCatalogue.h"
 #include "platform/AtomicFile.h"
@@ -85,14 +86,29 @@ TEST(ShippedTree, TheWindowsDataIsThere) {
     auto version = ReadLineFile(paths.VersionFile());
     ASSERT_TRUE(version && !version->empty());
     EXPECT_EQ((*version)[0], QUELVARIN_VERSION) << "ver.num and the program's version go together";
-    for (const auto* topic : {"ft.hlp", "det.hlp", "tart.hlp", "gyak.hlp", "kulre.hlp"}) {
+    for (const auto* topic :
+         {"ft.hlp", "det.hlp", "tart.hlp", "gyak.hlp", "kulre.hlp", "szemad.hlp", "klinkerd.hlp",
+          "neiger.hlp", "szei.hlp", "attetel.hlp", "alkohol.hlp", "kieginf.hlp"}) {
         auto lines = ReadLineFile(paths.TopicHelpFolder() / topic);
         ASSERT_TRUE(lines) << topic;
         EXPECT_GT(lines->size(), 20u) << topic;
     }
     for (int card = 1; card <= kCardCount; ++card) {
         EXPECT_TRUE(starts(paths.CardGlyphFile(card), "BM")) << card;
+        // The protocol page shows each answer's card.
+        EXPECT_TRUE(starts(paths.HtmlFolder() / "PICTURES" / (std::to_string(card) + ".jpg"), "\xFF\xD8\xFF"))
+            << card;
     }
+    // The personal data's choices; a question holding "*" would split in the protocol's field.
+    for (const auto* list : {"fogl", "dg", "oszt", "vv", "klinker"}) {
+        auto choices = ReadChoiceList(paths.ListFile(list));
+        ASSERT_TRUE(choices) << list;
+        EXPECT_GE(choices->size(), 5u) << list;
+        for (const auto& choice : *choices) {
+            EXPECT_EQ(choice.find('*'), std::string::npos) << list << ": " << choice;
+        }
+    }
+    EXPECT_FALSE(fs::exists(paths.ListFile("isk"))) << "the eight built-in education levels are the list";
     for (auto language : {"magyar", "angol"}) {
         for (int code = codes::kFirstLocation; code <= codes::kLastLocation; ++code) {
             auto wav = ReadFileBytes(paths.SoundFile(language, static_cast<unsigned>(code)));
