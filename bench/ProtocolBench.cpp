@@ -1,5 +1,6 @@
 // The costs the examiner feels: one sign entered (with what it recomputes), a protocol file
 // parsed and written. Run: make bench
+#include "FullProtocol.h"
 #include "interpretation/Interpretation.h"
 #include "model/ProtocolFile.h"
 #include "platform/Clock.h"
@@ -13,23 +14,7 @@
 namespace quelvarin {
 namespace {
 
-// 90 answers on all ten cards, 30 signs each, answer texts of two lines.
-ParsedProtocol FullProtocol() {
-    ParsedProtocol parsed;
-    ResetToNewProtocol(parsed.protocol, "2026.12.10.");
-    const SignCode signs[] = {400, 401, 402, 301, 312, 323, 345, 346, 348, 293, 297, 122, 149, 193, 335};
-    for (int n = 1; n <= kAnswerCount; ++n) {
-        auto& answer = parsed.protocol.answer(n);
-        answer.card = static_cast<std::uint8_t>(1 + (n - 1) % kCardCount);
-        for (std::size_t slot = 0; slot < kSlotCount; ++slot) {
-            auto code = signs[(static_cast<std::size_t>(n) + slot) % std::size(signs)];
-            answer.slots[slot] = code;
-            parsed.protocol.counts.Set(code, static_cast<std::uint8_t>(parsed.protocol.counts[code] + 1));
-        }
-        parsed.texts[static_cast<std::size_t>(n - 1)] = {"Két ember, akik táncolnak,", "piros sapkában."};
-    }
-    return parsed;
-}
+using bench::FullProtocol;
 
 void BM_ParseProtocol(benchmark::State& state) {
     auto full = FullProtocol();

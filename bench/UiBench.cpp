@@ -2,11 +2,15 @@
 // window (every window of the desk made), a sign-box click to every label it changes, the
 // sample protocol opened into the window, and the resident memory after the start.
 // Run: build/bench/quelvarin_ui_bench
+#include "FullProtocol.h"
+#include "platform/AtomicFile.h"
 #include "platform/InstallPaths.h"
+#include "ui/app/WindowRegistry.h"
 #include "ui/app/WorkstationApp.h"
 #include "ui/main/SignBox.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -123,6 +127,44 @@ void BM_SignBoxClickToLabelsUpdated(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SignBoxClickToLabelsUpdated)->Unit(benchmark::kMicrosecond);
+
+// The examination windows opened from their menu items over a full protocol (90 answers of 30
+// signs, each coded): each computes what it shows on opening and is painted once. Closing it
+// is not timed.
+constexpr std::string_view kExaminationWindows[] = {
+    "SzemAdForm",  "NeigerForm",     "SzeiForm",    "SzeiErtForm", "AttetelForm",  "AttetelErtForm",
+    "AlkoholForm", "SzenziParaForm", "KiegInfForm", "SzertForm",   "EredmenyForm", "KlinListForm",
+};
+
+void BM_OpenExaminationWindowOnFullProtocol(benchmark::State& state) {
+    Desk desk;
+    desk.ShowAndPaint();
+    auto full = bench::FullProtocol();
+    auto file = Root() / "archivum" / "teljes.qvl";
+    ReplaceFileAtomically(file, SerializeProtocol(full.protocol, full.texts));
+    desk.app.Station().files.LoadProtocol(file);
+    desk.app.Station().scoring.SelectAnswer(45);
+    auto name = kExaminationWindows[static_cast<std::size_t>(state.range(0))];
+    state.SetLabel(std::string(name));
+    auto& windows = desk.app.Windows();
+    auto* window = windows.Window(name);
+    for (auto _ : state) {
+        windows.Show(name);
+        window->repaint();
+        QApplication::processEvents();
+        state.PauseTiming();
+        if (auto* dialog = qobject_cast<QDialog*>(window)) {
+            dialog->done(QDialog::Rejected);
+        } else {
+            window->hide();
+        }
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenExaminationWindowOnFullProtocol)
+    ->DenseRange(0, static_cast<int>(std::size(kExaminationWindows)) - 1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace quelvarin::ui
