@@ -102,6 +102,7 @@ Verdict Judge(int ticked, int required) {
 
 void Checklist::Open(int effectiveAnswers) {
     m_effectiveAnswers = effectiveAnswers;
+    m_verdict = Judge(TickedCount(), Required());
 }
 
 void Checklist::SetTick(int item, bool ticked) {

@@ -41,8 +41,9 @@ Verdict Judge(int ticked, int required);
 // The check list's state across the run.
 class Checklist {
 public:
-    // Opening the window: the figures of the current protocol's length. The verdict stays
-    // as it was until the next tick change.
+    // Opening the window: the figures of the current protocol's length, and the verdict they
+    // give with the ticks as they stand, so that the required number and the verdict shown
+    // always agree.
     void Open(int effectiveAnswers);
     // A tick changed: the count of ticked items and the verdict follow.
     void SetTick(int item, bool ticked);

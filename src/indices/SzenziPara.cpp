@@ -102,8 +102,8 @@ void StoreFigures(Protocol& protocol, const Result& result) {
 void Recompute(Protocol& protocol, Standing& standing) {
     auto result = Compute(protocol);
     if (!result) {
+        standing = Standing{};
         standing.index = kNoEffectiveAnswers;
-        standing.zone.reset();
         return;
     }
     StoreFigures(protocol, *result);

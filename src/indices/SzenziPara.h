@@ -53,14 +53,15 @@ void StoreFigures(Protocol& protocol, const Result& result);
 struct Standing {
     long long index = 0;      // rounded; 10000 without effective answers
     std::optional<Zone> zone; // the highlighted zone, none without effective answers
-    std::string indicated;    // the diagnosis texts of the last computation that had answers
+    std::string indicated;    // the diagnosis texts; "" without effective answers
     std::string alternative;
-    std::optional<Result> figures;
+    std::optional<Result> figures; // none without effective answers
 };
 
-// Computes the index and stores its figures; without effective answers the index becomes
-// 10000, no zone is highlighted, and the figures, texts and counters of the last computation
-// stay.
+// Computes the index and stores its figures. Without effective answers the index becomes
+// 10000 with no zone, no diagnosis texts and no figures: what an earlier computation showed
+// belongs to that protocol (often another subject's) and is not shown as this one's. The
+// counters 416..427 keep their values then; they change only when the index is computed.
 void Recompute(Protocol& protocol, Standing& standing);
 
 inline constexpr std::string_view kFormulaLine = "   index = (((összeg/feleletsz.)+10) *10) - feleletsz.   ";

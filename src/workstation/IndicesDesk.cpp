@@ -3,6 +3,8 @@
 #include "model/EducationLevels.h"
 #include "platform/LineFile.h"
 #include "scoring/AnswerCounts.h"
+#include "workstation/MainWindowTexts.h"
+#include "workstation/Messages.h"
 
 namespace quelvarin {
 
@@ -15,12 +17,17 @@ IndicesDesk::~IndicesDesk() {
 }
 
 void IndicesDesk::ProtocolReplaced(ProtocolSource source) {
+    // "kiindulási állapot" returns the new protocol's own Neiger rows, never the previous one's.
+    m_neigerInitial = m_session.CurrentProtocol().neigerVulgars;
+    m_neigerAtInitial = true;
     // A new protocol's flags are all 0; a check list still showing the previous subject's
     // ticks would write them into the new protocol at the next tick change. A loaded one
     // sets the list from its flags.
     m_supplementaryChecks = source == ProtocolSource::New
                                 ? kieginf::Ticks{}
                                 : kieginf::TicksAfterLoad(m_session.CurrentProtocol());
+    // A coding window asked for before belonged to the protocol replaced.
+    m_szeiRequest.reset();
 }
 
 void IndicesDesk::TellChecksChanged() {
@@ -35,16 +42,28 @@ void IndicesDesk::SetNeigerTick(std::size_t row, bool ticked) {
     }
     auto ticks = m_session.CurrentProtocol().neigerVulgars;
     ticks[row] = ticked;
-    SetNeigerTicks(ticks);
+    WriteNeigerTicks(ticks, false);
 }
 
-void IndicesDesk::SetNeigerTicks(const std::array<bool, kNeigerVulgarCount>& ticks) {
-    if (m_session.CurrentProtocol().neigerVulgars == ticks) {
-        return;
+void IndicesDesk::OpenNeiger() {
+    m_neigerInitial = m_session.CurrentProtocol().neigerVulgars;
+    WriteNeigerTicks(m_neigerInitial, true);
+}
+
+void IndicesDesk::RestoreNeigerTicks() {
+    WriteNeigerTicks(m_neigerInitial, true);
+}
+
+void IndicesDesk::WriteNeigerTicks(const NeigerTicks& ticks, bool atInitialState) {
+    bool ticksChanged = m_session.CurrentProtocol().neigerVulgars != ticks;
+    if (ticksChanged) {
+        m_session.EditProtocol().neigerVulgars = ticks;
+        m_session.Changed();
     }
-    m_session.EditProtocol().neigerVulgars = ticks;
-    m_session.Changed();
-    TellChecksChanged();
+    if (ticksChanged || m_neigerAtInitial != atInitialState) {
+        m_neigerAtInitial = atInitialState;
+        TellChecksChanged();
+    }
 }
 
 bool IndicesDesk::SetSchoolLevel(int index) {
@@ -85,6 +104,95 @@ bool IndicesDesk::SetSzeiCode(std::string_view code) {
 
 bool IndicesDesk::SetTransference(std::string_view text) {
     return SetAnswerText(&Answer::transference, text);
+}
+
+// --- The SZEI coding window -----------------------------------------------------------------
+
+void IndicesDesk::TellSzeiCodingChanged() {
+    m_session.Tell([](SessionObserver& o) { o.SzeiCodingChanged(); });
+}
+
+void IndicesDesk::ClickSzeiRow(int answer) {
+    if (!IsAnswerNumber(answer)) {
+        return;
+    }
+    m_session.Select(answer, CardChoice::Offer);
+    if (m_szeiCoding.ClickRow(m_session.CurrentProtocol().answer(answer).szei)) {
+        m_szeiRequest = WindowOpening::Modal;
+    }
+    TellSzeiCodingChanged();
+}
+
+void IndicesDesk::OpenSzeiRow(int answer) {
+    if (!IsAnswerNumber(answer)) {
+        return;
+    }
+    m_session.Select(answer, CardChoice::Offer);
+    m_szeiCoding.ClickRow(m_session.CurrentProtocol().answer(answer).szei);
+    m_szeiRequest = WindowOpening::Modeless;
+    TellSzeiCodingChanged();
+}
+
+void IndicesDesk::ShowSzeiCategory(int tab) {
+    m_szeiCoding.ShowCategory(tab);
+    m_szeiRequest = WindowOpening::Modal;
+    TellSzeiCodingChanged();
+}
+
+void IndicesDesk::ChooseSzeiTab(std::optional<int> tab) {
+    if (m_szeiCoding.ChooseTab(tab)) {
+        TellSzeiCodingChanged();
+    }
+}
+
+bool IndicesDesk::MarkSzei() {
+    if (!m_szeiCoding.CanMark()) {
+        return false;
+    }
+    if (!m_session.CurrentAnswer()) {
+        m_session.Notify().Message(messages::kNoAnswerSelected);
+        return false;
+    }
+    return SetSzeiCode(m_szeiCoding.Tabs().Code());
+}
+
+std::optional<WindowOpening> IndicesDesk::SzeiWindowRequested() const {
+    // The card choice comes first: the coding window waits until it is closed.
+    return m_session.CardChoiceWanted() ? std::nullopt : m_szeiRequest;
+}
+
+void IndicesDesk::CardChoiceChanged() {
+    if (m_szeiRequest && !m_session.CardChoiceWanted()) {
+        TellSzeiCodingChanged();
+    }
+}
+
+// --- The transference coding window ---------------------------------------------------------
+
+bool IndicesDesk::MarkTransference() {
+    auto heading = m_transferenceCoding.Code();
+    if (heading.empty()) {
+        return false;
+    }
+    auto current = m_session.CurrentAnswer();
+    if (!current) {
+        m_session.Notify().Message(messages::kNoAnswerSelected);
+        return false;
+    }
+    bool newHint = m_transferenceMarked != heading;
+    m_transferenceMarked = heading;
+    bool newCode = m_session.CurrentProtocol().answer(*current).transference != heading;
+    SetTransference(heading);
+    if (newHint && !newCode) {
+        // The code was there already: the field still takes the heading as its hint.
+        int answer = *current;
+        m_session.Tell([answer](SessionObserver& o) { o.AnswerChanged(answer); });
+    }
+    return true;
+}
+
+std::string_view IndicesDesk::TransferenceFieldHint() const {
+    return m_transferenceMarked.value_or(window_texts::kTransferenceHint);
 }
 
 // --- Alcoholism ---------------------------------------------------------------------------

@@ -16,4 +16,13 @@ inline constexpr int kAnswerListWidth = 40;
 // The card choice opens beside the answer list, this far below the main window's top.
 inline constexpr int kCardChoiceTop = 70;
 
+// The coding windows open this far right of and below the main window's top-left corner: SZEI,
+// and the transference scale. The topic help called from the SZEI window opens at its left
+// edge, this far below its top.
+inline constexpr int kSzeiCodingLeft = 110;
+inline constexpr int kSzeiCodingTop = 60;
+inline constexpr int kTransferenceCodingLeft = 190;
+inline constexpr int kTransferenceCodingTop = 150;
+inline constexpr int kSzeiTopicHelpTop = 160;
+
 } // namespace quelvarin::main_window

@@ -201,6 +201,8 @@ void Session::Replace(Protocol protocol, ProtocolSource source, std::optional<in
     m_protocolStarted = true;
     m_pendingSubVariant.reset();
     m_pendingText.reset();
+    // The index shown last was the replaced protocol's; the new one has none until computed.
+    m_sensitivityParanoia = {};
     m_currentAnswer = select;
     m_currentCard = select ? m_protocol.answer(*select).card : 1;
     m_cardBefore = 1;

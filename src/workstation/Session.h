@@ -99,7 +99,8 @@ public:
     // What the last scoring operation recomputed (nothing when it was refused or ignored).
     RefreshSteps LastRefresh() const { return m_lastRefresh; }
     const SignHelpTexts& HelpFiles() const { return m_help; }
-    // What the sensitivity-paranoia index showed at its last computation.
+    // What the sensitivity-paranoia index showed at its last computation for this protocol
+    // (nothing after it was replaced, until the index is computed again).
     const szenzipara::Standing& SensitivityParanoia() const { return m_sensitivityParanoia; }
     // The texts of the answers, the one being typed included.
     AnswerText AnswerTextOf(int answer) const;

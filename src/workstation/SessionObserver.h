@@ -48,6 +48,8 @@ public:
     virtual void ModeChanged() {}
     // A window asked for the topic help of its topic.
     virtual void TopicShown() {}
+    // The SZEI coding window's tab or mode changed, or the window was asked for.
+    virtual void SzeiCodingChanged() {}
 };
 
 } // namespace quelvarin

@@ -14,32 +14,33 @@ TEST(Alkohol, RequiredSignsByTheLengthOfTheProtocol) {
     }
 }
 
-TEST(Alkohol, TheVerdictFollowsTickChangesOnly) {
+TEST(Alkohol, TheVerdictFollowsTheTicksAndTheLengthOfTheProtocol) {
     alkohol::Checklist list;
     list.Open(10);
-    EXPECT_EQ(list.CurrentVerdict().text, alkohol::kNotAssumed) << "before the first tick change";
+    EXPECT_EQ(list.CurrentVerdict().text, alkohol::kNotAssumed) << "nothing ticked";
     EXPECT_TRUE(list.ShortProtocolTickEnabled());
     list.SetTick(4, true);
     EXPECT_EQ(list.CurrentVerdict().text, "Alkoholizmus feltételezhető.");
     EXPECT_TRUE(list.CurrentVerdict().highlighted);
 
-    list.Open(11); // a longer protocol: the verdict waits for the next tick change
-    EXPECT_EQ(list.CurrentVerdict().text, alkohol::kAssumed);
-    EXPECT_FALSE(list.ShortProtocolTickEnabled());
+    list.Open(11); // a longer protocol: the one sign no longer suffices, at once
     EXPECT_EQ(list.Required(), 2);
-    list.SetTick(4, true);
     EXPECT_EQ(list.CurrentVerdict().text, "Alkoholizmus nem feltételezhető.");
     EXPECT_FALSE(list.CurrentVerdict().highlighted);
+    EXPECT_FALSE(list.ShortProtocolTickEnabled());
     list.SetTick(13, true);
+    EXPECT_EQ(list.CurrentVerdict().text, alkohol::kAssumed);
+    list.Open(10); // and a shorter one again
     EXPECT_EQ(list.CurrentVerdict().text, alkohol::kAssumed);
 
     list.Open(31);
+    EXPECT_EQ(list.CurrentVerdict().text, alkohol::kNotAssumed) << "31 answers need 4 signs";
     list.SetTick(1, true);
     list.SetTick(2, true);
     EXPECT_EQ(list.TickedCount(), 4);
     EXPECT_EQ(list.CurrentVerdict().text, alkohol::kAssumed);
     list.SetTick(2, false);
-    EXPECT_EQ(list.CurrentVerdict().text, alkohol::kNotAssumed) << "31 answers need 4 signs";
+    EXPECT_EQ(list.CurrentVerdict().text, alkohol::kNotAssumed);
     list.SetTick(14, true); // no such item
     EXPECT_EQ(list.TickedCount(), 3);
     EXPECT_TRUE(list.Ticked(1));

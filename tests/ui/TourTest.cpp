@@ -57,7 +57,7 @@ private Q_SLOTS:
                 entry.window->hide();
             }
         }
-        QCOMPARE(saved, 9);
+        QCOMPARE(saved, 22);
     }
 };
 

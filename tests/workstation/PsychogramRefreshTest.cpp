@@ -147,7 +147,7 @@ TEST(PsychogramRefresh, TheFormulaLabelBeforeTheFirstBuild) {
         << "one answer grades nothing";
 }
 
-TEST(SensitivityParanoiaWindow, ComputesAndKeepsTheLastResultWithoutAnswers) {
+TEST(SensitivityParanoiaWindow, ComputesAndShowsNoEarlierResultWithoutAnswers) {
     TestStation ws;
     ws.AnswerOnCard(1, 1);
     ws->scoring.ChooseContentsRow("Szem");
@@ -161,9 +161,9 @@ TEST(SensitivityParanoiaWindow, ComputesAndKeepsTheLastResultWithoutAnswers) {
     ws->indices.ComputeSensitivityParanoia();
     EXPECT_EQ(ws->indices.SensitivityParanoia().index, 10000);
     EXPECT_FALSE(ws->indices.SensitivityParanoia().zone);
-    EXPECT_EQ(ws->indices.SensitivityParanoia().indicated,
-              "Indikált diagnózis: pszichotikus paranoid, adekv. esély: 94%.");
-    EXPECT_EQ(ws->session.CurrentProtocol().counts[416], 1);
+    EXPECT_EQ(ws->indices.SensitivityParanoia().indicated, "");
+    EXPECT_FALSE(ws->indices.SensitivityParanoia().figures);
+    EXPECT_EQ(ws->session.CurrentProtocol().counts[416], 1) << "the counters keep the last computation";
 }
 
 } // namespace

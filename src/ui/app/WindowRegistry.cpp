@@ -1,6 +1,7 @@
 #include "ui/app/WindowRegistry.h"
 
 #include "ui/app/QtText.h"
+#include "ui/app/ShowGate.h"
 #include "ui/widgets/WindowToggle.h"
 #include "workstation/MainWindowTexts.h"
 #include "workstation/WindowNames.h"
@@ -94,6 +95,9 @@ QWidget* WindowRegistry::Window(std::string_view name) const {
 void WindowRegistry::Show(std::string_view name) const {
     auto* window = Window(name);
     if (!window) {
+        return;
+    }
+    if (auto* gate = dynamic_cast<ShowGate*>(window); gate && !gate->PrepareToShow()) {
         return;
     }
     if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isModal()) {

@@ -38,7 +38,8 @@ public:
         return qobject_cast<Window*>(this->Window(name));
     }
 
-    // Shows a window as its menu item does: a dialog window-modal, any other in front.
+    // Shows a window as its menu item does: a dialog window-modal, any other in front; a window
+    // that is a ShowGate prepares itself first, or stays closed.
     void Show(std::string_view name) const;
 
     // The actions that show the windows, made once the windows are there (owned by `owner`):

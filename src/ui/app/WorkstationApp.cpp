@@ -10,8 +10,21 @@
 #include "ui/help/TAboutForm.h"
 #include "ui/help/THelpForm.h"
 #include "ui/help/TTextEdForm.h"
+#include "ui/indices/TAlkoholForm.h"
+#include "ui/indices/TAttetelErtForm.h"
+#include "ui/indices/TAttetelForm.h"
+#include "ui/indices/TKiegInfForm.h"
+#include "ui/indices/TNeigerForm.h"
+#include "ui/indices/TSzeiErtForm.h"
+#include "ui/indices/TSzeiForm.h"
+#include "ui/indices/TSzenziParaForm.h"
 #include "ui/inspection/TFeleletForm.h"
 #include "ui/inspection/TFiokForm.h"
+#include "ui/personal/TKlinListForm.h"
+#include "ui/personal/TListaForm.h"
+#include "ui/personal/TSzemAdForm.h"
+#include "ui/reports/TEredmenyForm.h"
+#include "ui/reports/TSzertForm.h"
 #include "ui/signhelp/SignHelpForm.h"
 #include "workstation/AppTexts.h"
 #include "workstation/FiguresJson.h"
@@ -93,11 +106,24 @@ void MakeWindows(Workstation& w, WindowContext& context, WindowRegistry& windows
     windows.Register("ErtSugForm", new TErtSugForm(w.help, context, main));
     windows.Register("TSZValForm", new TTSZValForm(w.scoring, context, main));
     windows.Register("FeleletForm", new TFeleletForm(w.inspection, context, main));
+    windows.Register("EredmenyForm", new TEredmenyForm(w.reports, context, main));
     windows.Register("FiokForm", new TFiokForm(w.inspection, context, main));
     windows.Register("ValaszForm", new TValaszForm(w.scoring, context, main));
+    windows.Register("NeigerForm", new TNeigerForm(w.indices, w.topics, context, main));
     windows.Register("HelpForm", new THelpForm(w.topics, context, main));
+    windows.Register("KiegInfForm", new TKiegInfForm(w.indices, w.topics, context, main));
+    windows.Register("SzemAdForm", new TSzemAdForm(w.personal, w.topics, context, main));
+    windows.Register("ListaForm", new TListaForm(w.personal, context, main));
+    windows.Register("KlinListForm", new TKlinListForm(w.personal, w.topics, context, main));
+    windows.Register("SzeiForm", new TSzeiForm(w.indices, w.topics, context, main));
+    windows.Register("AttetelForm", new TAttetelForm(w.indices, w.topics, context, main));
+    windows.Register("AlkoholForm", new TAlkoholForm(w.indices, w.topics, context, main));
     windows.Register("AboutForm", new TAboutForm(w.programInfo, context, main));
+    windows.Register("SzeiErtForm", new TSzeiErtForm(w.indices, context, main));
+    windows.Register("AttetelErtForm", new TAttetelErtForm(w.indices, context, main));
+    windows.Register("SzertForm", new TSzertForm(w.reports, context, main));
     windows.Register("TextEdForm", new TTextEdForm(w.textFiles, context, main));
+    windows.Register("SzenziParaForm", new TSzenziParaForm(w.indices, context, main));
 }
 
 } // namespace

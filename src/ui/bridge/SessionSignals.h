@@ -29,6 +29,7 @@ Q_SIGNALS:
     void checksChanged();
     void modeChanged();
     void topicShown();
+    void szeiCodingChanged();
 
 private:
     void FiguresRecomputed(RefreshSteps steps) override { Q_EMIT figuresRecomputed(steps); }
@@ -45,6 +46,7 @@ private:
     void ChecksChanged() override { Q_EMIT checksChanged(); }
     void ModeChanged() override { Q_EMIT modeChanged(); }
     void TopicShown() override { Q_EMIT topicShown(); }
+    void SzeiCodingChanged() override { Q_EMIT szeiCodingChanged(); }
 
     Session& m_session;
 };

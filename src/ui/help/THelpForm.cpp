@@ -5,6 +5,8 @@
 #include "ui/widgets/Named.h"
 #include "workstation/TopicHelpTexts.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
@@ -23,7 +25,7 @@ constexpr std::array<TopicBox, 2> kBoxes = {TopicBox::Notes, TopicBox::Help};
 } // namespace
 
 THelpForm::THelpForm(TopicHelpDesk& topics, WindowContext& context, QWidget* main)
-    : ToolWindow(main), m_topics(topics) {
+    : ToolWindow(main), m_topics(topics), m_main(main) {
     setObjectName(QStringLiteral("THelpForm"));
     auto* menu = new QMenuBar(this);
     m_save = Named(menu->addAction(ToQt(texts::kTopicHelpSave)), QStringLiteral("SaveTopicAction"));
@@ -58,6 +60,7 @@ THelpForm::THelpForm(TopicHelpDesk& topics, WindowContext& context, QWidget* mai
     connect(m_save, &QAction::triggered, this, [this] { m_save->setEnabled(!m_topics.Save()); });
     connect(&context.signals, &SessionSignals::topicShown, this, [this] {
         Load();
+        FollowModalWindow();
         show();
         raise();
         activateWindow();
@@ -66,6 +69,28 @@ THelpForm::THelpForm(TopicHelpDesk& topics, WindowContext& context, QWidget* mai
     move(1, 1);
     // Wide enough for the help files' lines of about 80 characters side by side.
     resize(1180, 520);
+}
+
+void THelpForm::FollowModalWindow() {
+    // A modal window blocks every window but its own: the help it calls is its own while it is
+    // open, so that the help can be read and the notes written, and goes back to the main
+    // window when it closes.
+    auto* modal = QApplication::activeModalWidget();
+    if (!modal || modal == this || modal == parentWidget()) {
+        return;
+    }
+    setParent(modal, windowFlags());
+    modal->installEventFilter(this);
+}
+
+bool THelpForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && watched == parentWidget() && watched != m_main) {
+        watched->removeEventFilter(this);
+        bool shown = isVisible();
+        setParent(m_main, windowFlags());
+        setVisible(shown);
+    }
+    return ToolWindow::eventFilter(watched, event);
 }
 
 void THelpForm::Load() {

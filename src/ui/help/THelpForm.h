@@ -20,10 +20,14 @@ class THelpForm : public ToolWindow {
 public:
     THelpForm(TopicHelpDesk& topics, WindowContext& context, QWidget* main);
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Load();
+    void FollowModalWindow();
 
     TopicHelpDesk& m_topics;
+    QWidget* m_main;
     std::array<QPlainTextEdit*, 2> m_boxes{};
     std::array<QLabel*, 2> m_paths{};
     QAction* m_save;

@@ -2,6 +2,7 @@
 
 #include "platform/NumberFormat.h"
 #include "ui/app/QtText.h"
+#include "ui/app/WindowRegistry.h"
 #include "ui/widgets/Named.h"
 #include "ui/widgets/RowChoice.h"
 #include "ui/widgets/RowsModel.h"
@@ -49,7 +50,7 @@ QLabel* Heading(QWidget* parent, std::string_view text, QRect where) {
 } // namespace
 
 AnswerPanel::AnswerPanel(AnswerPanelDesks desks, WindowContext& context, QWidget* parent)
-    : QWidget(parent), m_desks(desks), m_services(context.services) {
+    : QWidget(parent), m_desks(desks), m_services(context.services), m_windows(context.windows) {
     setObjectName(QStringLiteral("AnswerPanel"));
     auto& scoring = m_desks.scoring;
     int x = 0;
@@ -63,16 +64,14 @@ AnswerPanel::AnswerPanel(AnswerPanelDesks desks, WindowContext& context, QWidget
     m_cards->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     x += 27;
     Heading(this, texts::kSzeiHeading, {x, 14, 30, 16});
-    // The SZEI coding and its evaluation come with their windows.
     m_szeiEvaluation = Named(new QPushButton(ToQt(texts::kSzeiEvaluationButton), this),
                              QStringLiteral("SzeiErtekelesGomb"), texts::kSzeiEvaluationName);
     m_szeiEvaluation->setGeometry(x + 4, 0, 22, 15);
-    m_szeiEvaluation->setEnabled(false);
+    connect(m_szeiEvaluation, &QPushButton::clicked, this, [this] { m_windows.Show("SzeiErtForm"); });
     m_szei = MakeList<QListWidget>(this, QStringLiteral("SzeiDoboz"), texts::kSzeiHeading,
                                    {x, kListTop, 30, kListHeight});
     m_szei->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_szei->setToolTip(ToQt(texts::kSzeiListHint));
-    m_szei->setEnabled(false);
     x += 33;
 
     constexpr int kColumnWidths[] = {66, 76, 60, 58, 83};
@@ -133,6 +132,13 @@ AnswerPanel::AnswerPanel(AnswerPanelDesks desks, WindowContext& context, QWidget
     OnRowChosen(m_answers, [this](const QModelIndex& row) { m_desks.scoring.SelectAnswer(row.row() + 1); });
     OnRowChosen(m_cards,
                 [this](const QModelIndex& row) { m_desks.scoring.OfferCardChoiceFor(row.row() + 1); });
+    // A click on a SZEI row codes that answer (an uncoded one in the coding window, modally); a
+    // double click, or Enter (in the event filter), opens the coding window beside the main one.
+    connect(m_szei, &QListWidget::clicked, this,
+            [this](const QModelIndex& row) { m_desks.indices.ClickSzeiRow(row.row() + 1); });
+    connect(m_szei, &QListWidget::doubleClicked, this,
+            [this](const QModelIndex& row) { m_desks.indices.OpenSzeiRow(row.row() + 1); });
+    m_szei->installEventFilter(this);
 
     auto* label = new QLabel(ToQt(texts::kTransferenceLabel), this);
     label->setGeometry(0, kListTop + kListHeight + 8, 96, 22);
@@ -140,13 +146,18 @@ AnswerPanel::AnswerPanel(AnswerPanelDesks desks, WindowContext& context, QWidget
                            texts::kTransferenceHint);
     m_transference->setGeometry(98, kListTop + kListHeight + 8, 200, 22);
     label->setBuddy(m_transference);
-    // The transference scale's windows come later; until then the box only shows the value.
-    m_transference->setEnabled(false);
+    // Every change of the text is the selected answer's code at once; filling the box from the
+    // protocol has its signals blocked. A click, or Enter, opens the coding window.
+    connect(m_transference, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_desks.indices.SetTransference(FromQt(text)); });
+    connect(m_transference, &QLineEdit::returnPressed, this, [this] { m_windows.Show("AttetelForm"); });
+    m_transference->installEventFilter(this);
     m_transferenceEvaluation =
         Named(new QPushButton(ToQt(texts::kEvaluationButton), this), QStringLiteral("AttetelErtekelesGomb"),
               {}, texts::kTransferenceEvaluationHint);
     m_transferenceEvaluation->setGeometry(304, kListTop + kListHeight + 8, 80, 22);
-    m_transferenceEvaluation->setEnabled(false);
+    connect(m_transferenceEvaluation, &QPushButton::clicked, this,
+            [this] { m_windows.Show("AttetelErtForm"); });
 
     auto& signals = context.signals;
     connect(&signals, &SessionSignals::selectionChanged, this, &AnswerPanel::RefreshSelection);
@@ -173,8 +184,7 @@ void AnswerPanel::RefreshAnswer(int answer) {
     m_szei->item(row)->setText(ToQt(record.szei));
     if (state.CurrentAnswer() == answer) {
         RefreshColumns();
-        QSignalBlocker blocker(m_transference);
-        m_transference->setText(ToQt(record.transference));
+        RefreshTransference();
     }
 }
 
@@ -193,8 +203,20 @@ void AnswerPanel::RefreshSelection() {
         m_answers->scrollToItem(m_answers->item(row));
     }
     RefreshColumns();
-    QSignalBlocker blocker(m_transference);
-    m_transference->setText(answer ? ToQt(state.CurrentProtocol().answer(*answer).transference) : QString());
+    RefreshTransference();
+}
+
+void AnswerPanel::RefreshTransference() {
+    const auto& state = m_desks.scoring.State();
+    auto answer = state.CurrentAnswer();
+    auto value = answer ? ToQt(state.CurrentProtocol().answer(*answer).transference) : QString();
+    // The value just typed is not set again: that would put the cursor at the end.
+    if (m_transference->text() != value) {
+        QSignalBlocker blocker(m_transference);
+        m_transference->setText(value);
+    }
+    m_transference->setEnabled(answer.has_value());
+    m_transference->setToolTip(ToQt(m_desks.indices.TransferenceFieldHint()));
 }
 
 void AnswerPanel::RefreshColumns() {
@@ -220,6 +242,20 @@ void AnswerPanel::RemoveEntry(int column, int row) {
 }
 
 bool AnswerPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_szei && event->type() == QEvent::KeyPress) {
+        auto key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_szei->currentRow() >= 0) {
+            m_desks.indices.OpenSzeiRow(m_szei->currentRow() + 1);
+            return true;
+        }
+    }
+    if (watched == m_transference && event->type() == QEvent::MouseButtonRelease) {
+        auto* release = static_cast<QMouseEvent*>(event);
+        if (release->button() == Qt::LeftButton &&
+            m_transference->rect().contains(release->position().toPoint())) {
+            m_windows.Show("AttetelForm");
+        }
+    }
     for (std::size_t column = 0; column < m_columns.size(); ++column) {
         auto* list = m_columns[column];
         int number = static_cast<int>(column) + 1;

@@ -26,7 +26,9 @@ struct AnswerPanelDesks {
 
 // The answer panel: the answer, card and SZEI lists scrolling together, the five SignColumns of
 // the selected answer, and the transference box. Whatever moves the highlight of a list selects
-// that answer: the highlight, the card row and CurrentAnswer never differ.
+// that answer: the highlight, the card row and CurrentAnswer never differ. The SZEI list and the
+// transference box lead to the coding windows of their indices, their buttons to the
+// evaluation windows.
 class AnswerPanel : public QWidget {
     Q_OBJECT
 public:
@@ -51,10 +53,14 @@ private:
     // The selected rows, the SignColumns and the transference box.
     void RefreshSelection();
     void RefreshColumns();
+    // The transference box shows the selected answer's value, and takes input only while an
+    // answer is selected.
+    void RefreshTransference();
     void RemoveEntry(int column, int row);
 
     AnswerPanelDesks m_desks;
     UiServices& m_services;
+    WindowRegistry& m_windows;
     QListWidget* m_answers;
     QListWidget* m_cards;
     QListWidget* m_szei;

@@ -105,7 +105,7 @@ void TMainForm::BuildToolbar() {
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     word->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    connect(newProtocol, &QAction::triggered, this, [&lifecycle] { lifecycle.NewProtocol(); });
+    connect(newProtocol, &QAction::triggered, this, &TMainForm::NewProtocol);
     connect(open, &QAction::triggered, this, [&lifecycle] { lifecycle.OpenProtocol(); });
     connect(save, &QAction::triggered, this, [&lifecycle] { lifecycle.SaveProtocol(); });
     connect(word, &QAction::triggered, this, &TMainForm::OpenWordDocument);
@@ -132,7 +132,7 @@ void TMainForm::BuildMenus() {
 
     auto* files = Named(bar->addMenu(ToQt(menu::kFiles)), QStringLiteral("FilesMenu"));
     connect(item(files, menu::kNewProtocol, QStringLiteral("NewProtocolItem")), &QAction::triggered, this,
-            [&lifecycle] { lifecycle.NewProtocol(); });
+            &TMainForm::NewProtocol);
     connect(item(files, menu::kOpen, QStringLiteral("OpenItem")), &QAction::triggered, this,
             [&lifecycle] { lifecycle.OpenProtocol(); });
     connect(item(files, menu::kSave, QStringLiteral("SaveItem")), &QAction::triggered, this,
@@ -216,6 +216,13 @@ void TMainForm::BuildMenus() {
     for (int tab = 0; tab < picker::kPageCount; ++tab) {
         auto* key = new QShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + tab)), this);
         connect(key, &QShortcut::activated, this, [this, tab] { m_picker->setCurrentIndex(tab); });
+    }
+}
+
+void TMainForm::NewProtocol() {
+    // The new subject's personal data come first.
+    if (m_desks.lifecycle.NewProtocol()) {
+        m_context.windows.Show("SzemAdForm");
     }
 }
 

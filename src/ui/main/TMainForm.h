@@ -68,6 +68,7 @@ private:
     void OpenDocument(const std::filesystem::path& path, bool reportFailure);
     void UpdateCaption();
     void UpdateCardGlyph();
+    void NewProtocol();
     void UpdateModes();
 
     MainDesks m_desks;

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QEnterEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace quelvarin::ui::test {
@@ -68,6 +69,9 @@ void Type(QWidget* editor, const QString& text) {
     if (plain) {
         plain->moveCursor(QTextCursor::End);
         plain->insertPlainText(text);
+    } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        // As typed: the field tells textEdited, as for keys.
+        line->insert(text);
     }
 }
 

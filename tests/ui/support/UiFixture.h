@@ -64,6 +64,16 @@ private:
     std::unique_ptr<WorkstationApp> m_app;
 };
 
+// A control of a window by its object name; a missing one is told and fails where it is used.
+template <typename Control>
+Control* Child(QWidget* window, const char* name) {
+    auto* found = window->findChild<Control*>(QString::fromLatin1(name));
+    if (!found) {
+        qWarning("no control named %s in %s", name, qPrintable(window->objectName()));
+    }
+    return found;
+}
+
 // Clicks the row of a list or a tree widget, as the examiner does.
 void ClickRow(QAbstractItemView* view, int row, Qt::MouseButton button = Qt::LeftButton);
 void DoubleClickRow(QAbstractItemView* view, int row);
@@ -72,7 +82,8 @@ QStringList Rows(QAbstractItemView* view);
 // The mouse comes over a control, and leaves it (offscreen there is no pointer to move).
 void Enter(QWidget* widget);
 void Leave(QWidget* widget);
-// Typing, accents included (the key events of the test library are ASCII only).
+// Typing, accents included (the key events of the test library are ASCII only), at the end of
+// a text box or at the cursor of a line field (replacing its selection).
 void Type(QWidget* editor, const QString& text);
 // The path as the desktop's dialogs give it.
 QString PathText(const std::filesystem::path& path);
