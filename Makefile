@@ -19,8 +19,8 @@ SAMPLE = data/quelva/archivum/minta.qvl
 RUN_ROOT ?= $(BUILD)/quelva
 
 .PHONY: run test deps build asan release clang-release fuzz-build fuzz-smoke fuzz bench sample golden clean \
-        install-data sign-help topic-help list-files card-glyphs card-pictures program-pictures word-template \
-        voices
+        install-data sign-help topic-help et-texts list-files card-glyphs card-pictures program-pictures \
+        word-template voices
 
 run: deps build
 	$(GUI) --root $(RUN_ROOT) $(RUN_ROOT)/archivum/minta.qvl
@@ -76,13 +76,16 @@ golden: build
 
 # Regenerates the installation data of the windows in data/quelva/ from their scripts; each
 # script gives the same bytes on every run, so review the diff before committing.
-install-data: sign-help topic-help list-files card-glyphs card-pictures program-pictures word-template voices
+install-data: sign-help topic-help et-texts list-files card-glyphs card-pictures program-pictures word-template voices
 
 sign-help:
 	scripts/build-help-files.py
 
 topic-help:
-	scripts/build-topic-help.py
+	scripts/build-topic-help.py topics
+
+et-texts:
+	scripts/build-topic-help.py et
 
 list-files:
 	scripts/build-list-files.py

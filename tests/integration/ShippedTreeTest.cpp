@@ -88,10 +88,19 @@ TEST(ShippedTree, TheWindowsDataIsThere) {
     EXPECT_EQ((*version)[0], QUELVARIN_VERSION) << "ver.num and the program's version go together";
     for (const auto* topic :
          {"ft.hlp", "det.hlp", "tart.hlp", "gyak.hlp", "kulre.hlp", "szemad.hlp", "klinkerd.hlp",
-          "neiger.hlp", "szei.hlp", "attetel.hlp", "alkohol.hlp", "kieginf.hlp"}) {
+          "neiger.hlp", "szei.hlp", "attetel.hlp", "alkohol.hlp", "kieginf.hlp", "etgraf.hlp"}) {
         auto lines = ReadLineFile(paths.TopicHelpFolder() / topic);
         ASSERT_TRUE(lines) << topic;
         EXPECT_GT(lines->size(), 20u) << topic;
+    }
+    // The experience-type graph loads one text per type by these names.
+    for (const auto* type :
+         {"koartalt.txt", "koartativ.txt", "ambiekvalis.txt", "dilatalt.txt", "intr_nelk_extr.txt",
+          "extr_nelk_intr.txt", "extravertalt.txt", "introvertalt.txt", "dilat_extravertalt.txt",
+          "dilat_introvertalt.txt", "ellens_extravertalt.txt", "ellens_introvertalt.txt"}) {
+        auto lines = ReadLineFile(paths.ExperienceTypeFolder() / type);
+        ASSERT_TRUE(lines) << type;
+        EXPECT_GE(lines->size(), 8u) << type;
     }
     for (int card = 1; card <= kCardCount; ++card) {
         EXPECT_TRUE(starts(paths.CardGlyphFile(card), "BM")) << card;
