@@ -1,16 +1,22 @@
 // The window's costs as the examiner feels them, offscreen: start to the first painted main
 // window (every window of the desk made), a sign-box click to every label it changes, the
-// sample protocol opened into the window, and the resident memory after the start.
+// sample protocol opened into the window, the resident memory after the start, the examination
+// windows opened over a full protocol, the experience-type chart painted, and a large card
+// picture decoded and shown in the location tables.
 // Run: build/bench/quelvarin_ui_bench
 #include "FullProtocol.h"
 #include "platform/AtomicFile.h"
 #include "platform/InstallPaths.h"
+#include "ui/app/QtText.h"
 #include "ui/app/WindowRegistry.h"
 #include "ui/app/WorkstationApp.h"
+#include "ui/locations/PictureView.h"
 #include "ui/main/SignBox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -165,6 +171,48 @@ void BM_OpenExaminationWindowOnFullProtocol(benchmark::State& state) {
 BENCHMARK(BM_OpenExaminationWindowOnFullProtocol)
     ->DenseRange(0, static_cast<int>(std::size(kExaminationWindows)) - 1)
     ->Unit(benchmark::kMillisecond);
+
+// The experience-type chart painted whole (441 cells, grid, captions and numbers), as the graph
+// window repaints it, into an image of its size.
+void BM_PaintExperienceTypeChart(benchmark::State& state) {
+    Desk desk;
+    desk.ShowAndPaint();
+    desk.app.Windows().Show("ETgrafForm");
+    QApplication::processEvents();
+    auto* chart = desk.app.Windows().Window("ETgrafForm")->findChild<QWidget*>(QStringLiteral("Chart"));
+    QImage image(chart->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        chart->render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_PaintExperienceTypeChart)->Unit(benchmark::kMillisecond);
+
+// The location tables on a card picture of 1000 x 700 pixels (the shipped card scaled up and
+// written once as a JPEG): its "táblák" item to the window painted, the picture decoded, turned
+// into an image and drawn stretched.
+void BM_LocationTablesDecodeAndShowCard(benchmark::State& state) {
+    Desk desk;
+    desk.ShowAndPaint();
+    auto file = Root() / "tablak" / "10.jpg";
+    QImage card(ToQt(file.string()));
+    card.scaled(1000, 700, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .save(ToQt(file.string()), "JPG", 90);
+    auto& windows = desk.app.Windows();
+    auto* window = windows.Window("LokTabForm");
+    windows.Show("LokTabForm");
+    auto* item = window->findChild<QAction*>(QStringLiteral("Xtbla1"));
+    item->trigger();
+    if (window->findChild<PictureView*>()->Image().size() != QSize(1000, 700)) {
+        state.SkipWithError("the card picture of 1000 x 700 is not shown");
+        return;
+    }
+    for (auto _ : state) {
+        item->trigger();
+        window->repaint();
+    }
+}
+BENCHMARK(BM_LocationTablesDecodeAndShowCard)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace quelvarin::ui

@@ -196,7 +196,10 @@ EntryResult ScoringDesk::Enter(SignCode code, SignColumn column, std::string col
         notifier.Message(messages::kNoAnswerSelected);
         return {EntryOutcome::Refused, code};
     }
-    if (code == codes::kHdKompenzalas && IsColourCardForHdKompenzalas(m_session.CurrentCard())) {
+    // The card of the answer scored: the location tables may show another card as current.
+    int card = m_session.CurrentProtocol().answer(*current).card;
+    if (code == codes::kHdKompenzalas &&
+        IsColourCardForHdKompenzalas(card != 0 ? card : m_session.CurrentCard())) {
         notifier.Message(messages::kHdKompenzalasOnColourCard);
         return {EntryOutcome::Refused, code};
     }

@@ -126,6 +126,7 @@ private:
     friend class ProtocolLifecycle;
     friend class TopicHelpDesk;
     friend class TextFileDesk;
+    friend class LocationTablesDesk;
     // The tests' way to change the protocol behind the desks' backs (stale figures, damaged
     // tallies): tests/support/SessionTestAccess.h.
     friend struct SessionTestAccess;

@@ -44,7 +44,7 @@ public:
     // The ticks of a check list stored in the protocol (Neiger vulgars, supplementary flags)
     // or kept for the run (alcoholism) changed.
     virtual void ChecksChanged() {}
-    // HelpEditMode or SoundLanguage changed.
+    // HelpEditMode, SoundLanguage or the picture extension of the location tables changed.
     virtual void ModeChanged() {}
     // A window asked for the topic help of its topic.
     virtual void TopicShown() {}

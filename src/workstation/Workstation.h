@@ -1,8 +1,10 @@
 #pragma once
 
+#include "workstation/ExperienceTypeGraphDesk.h"
 #include "workstation/IndicesDesk.h"
 #include "workstation/InspectionDesk.h"
 #include "workstation/JointDesk.h"
+#include "workstation/LocationTablesDesk.h"
 #include "workstation/PersonalDataDesk.h"
 #include "workstation/ProgramInfoDesk.h"
 #include "workstation/ProtocolFilesDesk.h"
@@ -24,7 +26,7 @@ struct Workstation {
         : session(std::move(services)), scoring(session), files(session, recovery), lifecycle(session, files),
           personal(session), help(session), reports(session), indices(session),
           statistics(session, files, lifecycle), joint(session), topics(session), textFiles(session),
-          inspection(session), programInfo(session) {}
+          inspection(session), programInfo(session), locations(session, scoring), experienceGraph(session) {}
 
     Session session;
     ScoringDesk scoring;
@@ -40,6 +42,8 @@ struct Workstation {
     TextFileDesk textFiles;
     InspectionDesk inspection;
     ProgramInfoDesk programInfo;
+    LocationTablesDesk locations;
+    ExperienceTypeGraphDesk experienceGraph;
 };
 
 } // namespace quelvarin

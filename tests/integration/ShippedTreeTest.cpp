@@ -1,8 +1,10 @@
 #include "SampleProtocol.h"
 #include "model/ChoiceList.h"
+#include "model/LocationList.h"
 #include "model/ProtocolFile.h"
 #include "model/SymbolCatalogue.h"
 #include "platform/AtomicFile.h"
+#include "platform/Jpeg.h"
 #include "platform/LineFile.h"
 #include "support/ProtocolBuilder.h"
 
@@ -107,6 +109,26 @@ TEST(ShippedTree, TheWindowsDataIsThere) {
         // The protocol page shows each answer's card.
         EXPECT_TRUE(starts(paths.HtmlFolder() / "PICTURES" / (std::to_string(card) + ".jpg"), "\xFF\xD8\xFF"))
             << card;
+        // The location tables: the card, its list, and each location outlined, all decoded as the
+        // window decodes them; every sign a location offers is one its context menu scores.
+        auto number = std::to_string(card);
+        auto picture = ReadJpegFile(paths.CardPictureFolder() / (number + ".jpg"));
+        ASSERT_TRUE(std::holds_alternative<Picture>(picture)) << card;
+        EXPECT_TRUE(starts(paths.CardPictureFolder() / "kiskep" / (number + ".bmp"), "BM")) << card;
+        auto locations = ReadLocationList(paths.LocationFolder() / (number + ".lok"));
+        ASSERT_TRUE(locations) << card;
+        EXPECT_GE(locations->size(), 4u) << card;
+        EXPECT_LE(locations->size(), 8u) << card;
+        for (const auto& location : *locations) {
+            auto names = QuotedSignNames(location.label);
+            EXPECT_FALSE(names.empty()) << location.line;
+            for (const auto& name : names) {
+                EXPECT_EQ(KindOfCode(CodeOfName(name)), SignKind::Location) << location.line;
+            }
+            auto outlined = ReadJpegFile(paths.LocationFolder() / number / (location.picture + ".jpg"));
+            ASSERT_TRUE(std::holds_alternative<Picture>(outlined)) << location.line;
+            EXPECT_EQ(std::get<Picture>(outlined).width, std::get<Picture>(picture).width) << location.line;
+        }
     }
     // The personal data's choices; a question holding "*" would split in the protocol's field.
     for (const auto* list : {"fogl", "dg", "oszt", "vv", "klinker"}) {

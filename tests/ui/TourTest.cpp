@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QToolButton>
 
 namespace quelvarin::ui::test {
 
@@ -51,13 +52,20 @@ private Q_SLOTS:
             ui.Windows().Show(entry.name);
             Save(entry.window, name);
             ++saved;
+            if (entry.name == "ETgrafForm") {
+                // The graph once more in learning mode, reading the type under the pointer.
+                QTest::mouseClick(entry.window->findChild<QToolButton*>(QStringLiteral("LearningButton")),
+                                  Qt::LeftButton);
+                Enter(entry.window->findChild<QWidget*>(QStringLiteral("TypeLabel6")));
+                Save(entry.window, name + QStringLiteral("-T"));
+            }
             if (auto* dialog = qobject_cast<QDialog*>(entry.window)) {
                 dialog->reject();
             } else {
                 entry.window->hide();
             }
         }
-        QCOMPARE(saved, 22);
+        QCOMPARE(saved, 24);
     }
 };
 

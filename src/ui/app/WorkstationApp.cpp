@@ -7,6 +7,7 @@
 #include "ui/app/DesktopServices.h"
 #include "ui/app/QtSoundPlayer.h"
 #include "ui/app/QtText.h"
+#include "ui/graph/TETgrafForm.h"
 #include "ui/help/TAboutForm.h"
 #include "ui/help/THelpForm.h"
 #include "ui/help/TTextEdForm.h"
@@ -20,6 +21,7 @@
 #include "ui/indices/TSzenziParaForm.h"
 #include "ui/inspection/TFeleletForm.h"
 #include "ui/inspection/TFiokForm.h"
+#include "ui/locations/TLokTabForm.h"
 #include "ui/personal/TKlinListForm.h"
 #include "ui/personal/TListaForm.h"
 #include "ui/personal/TSzemAdForm.h"
@@ -104,6 +106,7 @@ int PrintFigures(const Invocation& invocation) {
 void MakeWindows(Workstation& w, WindowContext& context, WindowRegistry& windows, QWidget* main) {
     windows.Register("JelSugForm", new TJelSugForm(w.help, context, main));
     windows.Register("ErtSugForm", new TErtSugForm(w.help, context, main));
+    windows.Register("LokTabForm", new TLokTabForm(w.locations, context, main));
     windows.Register("TSZValForm", new TTSZValForm(w.scoring, context, main));
     windows.Register("FeleletForm", new TFeleletForm(w.inspection, context, main));
     windows.Register("EredmenyForm", new TEredmenyForm(w.reports, context, main));
@@ -118,6 +121,7 @@ void MakeWindows(Workstation& w, WindowContext& context, WindowRegistry& windows
     windows.Register("SzeiForm", new TSzeiForm(w.indices, w.topics, context, main));
     windows.Register("AttetelForm", new TAttetelForm(w.indices, w.topics, context, main));
     windows.Register("AlkoholForm", new TAlkoholForm(w.indices, w.topics, context, main));
+    windows.Register("ETgrafForm", new TETgrafForm(w.experienceGraph, w.topics, context, main));
     windows.Register("AboutForm", new TAboutForm(w.programInfo, context, main));
     windows.Register("SzeiErtForm", new TSzeiErtForm(w.indices, context, main));
     windows.Register("AttetelErtForm", new TAttetelErtForm(w.indices, context, main));
@@ -154,9 +158,10 @@ WorkstationApp::WorkstationApp(const fs::path& root, UiServices& services, Sound
       }),
       m_context{m_signals, services, m_windows} {
     auto& w = m_station;
-    m_window = std::make_unique<TMainForm>(MainDesks{w.scoring, w.help, w.indices, w.topics, w.files,
-                                                     w.lifecycle, w.reports, w.statistics, w.programInfo},
-                                           m_context);
+    m_window =
+        std::make_unique<TMainForm>(MainDesks{w.scoring, w.help, w.indices, w.topics, w.files, w.lifecycle,
+                                              w.reports, w.statistics, w.programInfo, w.locations},
+                                    m_context);
 }
 
 int RunWorkstation(int argc, char** argv) {

@@ -1,6 +1,7 @@
 #include "model/DeterminantFamilies.h"
 #include "model/SymbolCatalogue.h"
 #include "ui/app/QtText.h"
+#include "ui/app/WindowRegistry.h"
 #include "ui/main/PickerPages.h"
 #include "workstation/MainWindowTexts.h"
 
@@ -9,7 +10,8 @@
 
 namespace quelvarin::ui {
 
-DeterminantPage::DeterminantPage(PickerDesks desks, UiServices& services, QWidget* parent)
+DeterminantPage::DeterminantPage(PickerDesks desks, UiServices& services, WindowRegistry& windows,
+                                 QWidget* parent)
     : PickerPage(picker::Page::Determinants, desks, services, parent) {
     constexpr int kLeft = 8, kWidth = 74, kHeight = 19, kGap = 3;
     int y = 4;
@@ -58,7 +60,7 @@ DeterminantPage::DeterminantPage(PickerDesks desks, UiServices& services, QWidge
     graph->setToolTip(ToQt(window_texts::kExperienceTypeGraphHint));
     graph->setAccessibleName(ToQt(window_texts::kExperienceTypeGraphHint));
     graph->setGeometry(kFiguresLeft + 42, fy, 40, 22);
-    graph->setEnabled(false);
+    connect(graph, &QPushButton::clicked, this, [&windows] { windows.Show("ETgrafForm"); });
 
     AddTopicHelpButton({330, 570, 62, 24});
 }

@@ -11,6 +11,8 @@
 
 namespace quelvarin::ui {
 
+class WindowRegistry;
+
 // "felfogásmód": the thirteen location boxes, the answer counts and the apprehension figures.
 class LocationPage : public PickerPage {
 public:
@@ -20,7 +22,7 @@ public:
 // "determinánsok": the determinant boxes under their six family headings, and the typologies.
 class DeterminantPage : public PickerPage {
 public:
-    DeterminantPage(PickerDesks desks, UiServices& services, QWidget* parent);
+    DeterminantPage(PickerDesks desks, UiServices& services, WindowRegistry& windows, QWidget* parent);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -12,7 +12,8 @@ SignPicker::SignPicker(PickerDesks desks, WindowContext& context, QWidget* paren
     setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 6px; }"));
     setUsesScrollButtons(false);
     auto& services = context.services;
-    m_pages = {new LocationPage(desks, services, this), new DeterminantPage(desks, services, this),
+    m_pages = {new LocationPage(desks, services, this),
+               new DeterminantPage(desks, services, context.windows, this),
                new ContentsPage(desks, services, this), new FrequencyPage(desks, services, this),
                new SpecialReactionsPage(desks, services, this)};
     for (std::size_t i = 0; i < m_pages.size(); ++i) {

@@ -149,8 +149,16 @@ void TMainForm::BuildMenus() {
     connect(item(maintenance, menu::kRegenerateHelpPages, QStringLiteral("HelpPagesItem")),
             &QAction::triggered, this, [this] { m_desks.reports.RegenerateHelpPages(); });
     maintenance->addAction(windows.MenuItem("KRVForm"));
-    later(maintenance, menu::kShowJpg, QStringLiteral("ShowJpgItem"));
-    later(maintenance, menu::kShowBmp, QStringLiteral("ShowBmpItem"));
+    m_showJpg = item(maintenance, menu::kShowJpg, QStringLiteral("ShowJpgItem"));
+    m_showBmp = item(maintenance, menu::kShowBmp, QStringLiteral("ShowBmpItem"));
+    for (auto* type : {m_showJpg, m_showBmp}) {
+        type->setCheckable(true);
+        connect(type, &QAction::triggered, this, [this, type] {
+            m_desks.locations.SetPictureExtension(type == m_showBmp ? PictureExtension::Bmp
+                                                                    : PictureExtension::Jpg);
+            UpdateModes(); // choosing the type shown keeps its check
+        });
+    }
     files->addSeparator();
     auto* quit = item(files, menu::kQuit, QStringLiteral("QuitItem"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -232,6 +240,9 @@ void TMainForm::UpdateModes() {
     auto language = state.CurrentSoundLanguage();
     m_soundMagyar->setChecked(language == SoundLanguage::Magyar);
     m_soundEnglish->setChecked(language == SoundLanguage::Angol);
+    auto bitmaps = m_desks.locations.Extension() == PictureExtension::Bmp;
+    m_showJpg->setChecked(!bitmaps);
+    m_showBmp->setChecked(bitmaps);
 }
 
 void TMainForm::UpdateCaption() {

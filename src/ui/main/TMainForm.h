@@ -2,6 +2,7 @@
 
 #include "ui/app/WindowContext.h"
 #include "workstation/IndicesDesk.h"
+#include "workstation/LocationTablesDesk.h"
 #include "workstation/MainWindowLayout.h"
 #include "workstation/ProgramInfoDesk.h"
 #include "workstation/ProtocolFilesDesk.h"
@@ -37,6 +38,7 @@ struct MainDesks {
     ReportsDesk& reports;
     StatisticsDesk& statistics;
     const ProgramInfoDesk& programInfo;
+    LocationTablesDesk& locations;
 };
 
 // The examiner's desk: the answer panel, the timing panel, the sign picker with the figures,
@@ -83,6 +85,8 @@ private:
     QAction* m_helpEditMode = nullptr;
     QAction* m_soundMagyar = nullptr;
     QAction* m_soundEnglish = nullptr;
+    QAction* m_showJpg = nullptr;
+    QAction* m_showBmp = nullptr;
 };
 
 } // namespace quelvarin::ui
