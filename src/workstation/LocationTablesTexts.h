@@ -47,7 +47,10 @@ inline std::string CardMenuItemName(int card) {
 }
 // The card title box: " IV. tábla".
 inline std::string CardTitle(int card) {
-    return " " + CardMenuItem(card);
+    // Appended rather than " " + ...: GCC 12's -O3 sees a false overlap in the latter.
+    std::string title(" ");
+    title += CardMenuItem(card);
+    return title;
 }
 // The window's caption once a card is loaded: "4. tábla lokalizációi".
 inline std::string LocationsCaption(int card) {
