@@ -79,6 +79,14 @@ bool AppendRow(const fs::path& file, std::string_view row) {
     return AppendToFile(file, EncodeCp1250(text));
 }
 
+bool CreateWithHeader(const fs::path& file) {
+    std::error_code error;
+    if (fs::exists(file, error) || error) {
+        return false;
+    }
+    return AppendToFile(file, EncodeCp1250(StatisticsHeader()));
+}
+
 bool IsNameCharacter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
 }

@@ -22,6 +22,9 @@ std::vector<std::string> CodesInText(std::string_view bytes);
 
 // Appends a protocol's row to a statistics file; a missing file is created with the header.
 bool AppendRow(const std::filesystem::path& file, std::string_view row);
+// A new statistics file holding its header line only; false when the file is there already or
+// cannot be written.
+bool CreateWithHeader(const std::filesystem::path& file);
 
 // --- Names of new statistics files ---------------------------------------------------------
 inline constexpr std::size_t kMaxNameLength = 8;
