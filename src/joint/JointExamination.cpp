@@ -146,7 +146,14 @@ std::string JointExamination::PersonalDataCaption(int person) const {
     if (!IsPerson(person)) {
         return "";
     }
-    return FirstLine(m_persons[static_cast<std::size_t>(person - 1)].personalData) + " személyi adatai";
+    return PersonalDataFirstLine(person) + " személyi adatai";
+}
+
+std::string JointExamination::PersonalDataFirstLine(int person) const {
+    if (!IsPerson(person)) {
+        return "";
+    }
+    return FirstLine(m_persons[static_cast<std::size_t>(person - 1)].personalData);
 }
 
 std::optional<std::string> JointExamination::PointAtSign(int sign) {

@@ -77,6 +77,8 @@ public:
     void ClosePersonalData();
     // "Név személyi adatai" for the window's caption and its toggle buttons' first lines.
     std::string PersonalDataCaption(int person) const;
+    // The first line of a person's text, which its toggle button shows.
+    std::string PersonalDataFirstLine(int person) const;
 
     // --- The description lines of the signs -----------------------------------------------
     const DescriptionLines& Descriptions() const { return m_descriptions; }

@@ -2,6 +2,7 @@
 
 #include "joint/InteractometricReport.h"
 #include "platform/Cp1250.h"
+#include "workstation/JointTexts.h"
 #include "workstation/Messages.h"
 #include "workstation/RootFiles.h"
 
@@ -44,6 +45,18 @@ void JointDesk::ClickTextRow(std::size_t row) {
 void JointDesk::StepCard(bool forward) {
     int card = m_session.CurrentCard();
     m_session.SetCurrentCard(forward ? joint::NextCard(card) : joint::PreviousCard(card));
+}
+
+std::string JointDesk::PersonalDataButton(int person) const {
+    auto line = m_joint.PersonalDataFirstLine(person);
+    if (line.empty() && (person == 1 || person == 2)) {
+        return m_joint.Persons()[static_cast<std::size_t>(person - 1)].caption;
+    }
+    return line;
+}
+
+std::string JointDesk::CardLabel() const {
+    return std::to_string(m_session.CurrentCard()) + std::string(window_texts::joint_exam::kCardSuffix);
 }
 
 std::optional<std::string> JointDesk::PointAtSign(int sign) {

@@ -43,6 +43,11 @@ public:
     // The personal-data window of the two persons.
     void SetPersonalData(int person, std::string_view text) { m_joint.SetPersonalData(person, text); }
     void ClosePersonalData() { m_joint.ClosePersonalData(); }
+    // A person's toggle button in the personal-data window: the first line of the text, the
+    // seat ("Baloldalt ülő személy") while there is none, so that the button never goes blank.
+    std::string PersonalDataButton(int person) const;
+    // The card label beside the small picture: "7. tábla".
+    std::string CardLabel() const;
     // Closing the window: in HelpEditMode the 31 description lines are written to krv.txt,
     // the file they are read from. False (with a message) when it cannot be written.
     bool CloseJointExamination();

@@ -127,6 +127,7 @@ private:
     friend class TopicHelpDesk;
     friend class TextFileDesk;
     friend class LocationTablesDesk;
+    friend class StatisticsFilesDesk;
     // The tests' way to change the protocol behind the desks' backs (stale figures, damaged
     // tallies): tests/support/SessionTestAccess.h.
     friend struct SessionTestAccess;

@@ -14,6 +14,7 @@
 #include "workstation/Session.h"
 #include "workstation/SignHelpDesk.h"
 #include "workstation/StatisticsDesk.h"
+#include "workstation/StatisticsFilesDesk.h"
 #include "workstation/TextFileDesk.h"
 #include "workstation/TopicHelpDesk.h"
 
@@ -25,8 +26,9 @@ struct Workstation {
     Workstation(Session::Services services, ProtocolFilesDesk::Recovery recovery)
         : session(std::move(services)), scoring(session), files(session, recovery), lifecycle(session, files),
           personal(session), help(session), reports(session), indices(session),
-          statistics(session, files, lifecycle), joint(session), topics(session), textFiles(session),
-          inspection(session), programInfo(session), locations(session, scoring), experienceGraph(session) {}
+          statistics(session, files, lifecycle), statisticsFiles(session, statistics), joint(session),
+          topics(session), textFiles(session), inspection(session), programInfo(session),
+          locations(session, scoring), experienceGraph(session) {}
 
     Session session;
     ScoringDesk scoring;
@@ -37,6 +39,7 @@ struct Workstation {
     ReportsDesk reports;
     IndicesDesk indices;
     StatisticsDesk statistics;
+    StatisticsFilesDesk statisticsFiles;
     JointDesk joint;
     TopicHelpDesk topics;
     TextFileDesk textFiles;

@@ -90,7 +90,7 @@ TEST(ShippedTree, TheWindowsDataIsThere) {
     EXPECT_EQ((*version)[0], QUELVARIN_VERSION) << "ver.num and the program's version go together";
     for (const auto* topic :
          {"ft.hlp", "det.hlp", "tart.hlp", "gyak.hlp", "kulre.hlp", "szemad.hlp", "klinkerd.hlp",
-          "neiger.hlp", "szei.hlp", "attetel.hlp", "alkohol.hlp", "kieginf.hlp", "etgraf.hlp"}) {
+          "neiger.hlp", "szei.hlp", "attetel.hlp", "alkohol.hlp", "kieginf.hlp", "etgraf.hlp", "krv.hlp"}) {
         auto lines = ReadLineFile(paths.TopicHelpFolder() / topic);
         ASSERT_TRUE(lines) << topic;
         EXPECT_GT(lines->size(), 20u) << topic;
@@ -130,6 +130,8 @@ TEST(ShippedTree, TheWindowsDataIsThere) {
             EXPECT_EQ(std::get<Picture>(outlined).width, std::get<Picture>(picture).width) << location.line;
         }
     }
+    // The joint examination's report puts the summation sign before its totals.
+    EXPECT_TRUE(starts(paths.HtmlFolder() / "PICTURES" / "SZUMMA.GIF", "GIF89a"));
     // The personal data's choices; a question holding "*" would split in the protocol's field.
     for (const auto* list : {"fogl", "dg", "oszt", "vv", "klinker"}) {
         auto choices = ReadChoiceList(paths.ListFile(list));

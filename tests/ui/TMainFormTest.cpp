@@ -482,7 +482,7 @@ private Q_SLOTS:
             auto role = face->role();
             QVERIFY2(role == QAccessible::Window || role == QAccessible::Dialog, entry.name.data());
         }
-        QCOMPARE(windows, 25);
+        QCOMPARE(windows, 30);
         QCOMPARE(ui.Windows().Entries().size(), kWindowNames.size());
         QCOMPARE(ui.Windows().Entries().front().window, &ui.Main());
     }

@@ -3,6 +3,7 @@
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
 #include "ui/main/SignPicker.h"
+#include "ui/statistics/TStatMutatForm.h"
 
 #include <QDialog>
 #include <QDir>
@@ -42,6 +43,11 @@ private Q_SLOTS:
         station.scoring.OfferCardChoiceFor(3);
         station.topics.ShowTopic("ft.hlp");
         station.textFiles.OpenFile(ui.root / "help" / "gyak.hlp");
+        station.joint.SetPersonalData(1, "Kiss Anna\nszül. 1972");
+        station.joint.ClosePersonalData();
+        station.joint.SignButton(3);
+        station.joint.SelectPerson(2);
+        station.joint.SignButton(26);
         int saved = 0;
         for (const auto& entry : ui.Windows().Entries()) {
             if (!entry.window || entry.window == &main) {
@@ -50,6 +56,14 @@ private Q_SLOTS:
             auto name = QString::fromLatin1(entry.window->metaObject()->className())
                             .section(QStringLiteral("::"), -1);
             ui.Windows().Show(entry.name);
+            if (entry.name == "StatMutatForm") {
+                // The viewer is opened by its caller with a file: the sample's row in one.
+                auto file = ui.root / "stat" / "minta.dat";
+                std::filesystem::create_directories(file.parent_path());
+                QVERIFY(station.statistics.AttachToStatistics(file));
+                QVERIFY(
+                    qobject_cast<TStatMutatForm*>(entry.window)->ShowFile(QStringLiteral("minta.dat"), file));
+            }
             Save(entry.window, name);
             ++saved;
             if (entry.name == "ETgrafForm") {
@@ -65,7 +79,7 @@ private Q_SLOTS:
                 entry.window->hide();
             }
         }
-        QCOMPARE(saved, 24);
+        QCOMPARE(saved, 29);
     }
 };
 

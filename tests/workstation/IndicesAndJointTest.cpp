@@ -149,5 +149,43 @@ TEST(WorkstationJoint, TheReportIsWrittenOrTheFailureSaid) {
     EXPECT_NE(ws.notifier.Messages().back().find("__.html"), std::string::npos);
 }
 
+TEST(WorkstationJoint, CardStepsTellTheMainWindowAndWrap) {
+    TestStation ws;
+    struct Cards : SessionObserver {
+        explicit Cards(const Session& s) : session(s) {}
+        void SelectionChanged() override { seen.push_back(session.CurrentCard()); }
+        const Session& session;
+        std::vector<int> seen;
+    } cards(ws->session);
+    ws->session.AddObserver(cards);
+    ws->joint.OpenJointExamination();
+    ws->joint.StepCard(false);
+    EXPECT_EQ(ws->joint.CardLabel(), "10. tábla");
+    ws->joint.StepCard(true);
+    EXPECT_EQ(ws->joint.CardLabel(), "1. tábla");
+    ws->joint.SelectPerson(2);
+    for (int step = 0; step < 6; ++step) {
+        ws->joint.StepCard(true);
+    }
+    ws->joint.SignButton(8);
+    ws->joint.SelectPerson(1);
+    ws->joint.StepCard(true);
+    ws->joint.ClickSignRow(1); // person 2's row on card 7
+    EXPECT_EQ(ws->joint.Joint().CurrentPerson(), 2);
+    EXPECT_EQ(ws->session.CurrentCard(), 7);
+    EXPECT_EQ(cards.seen, (std::vector<int>{10, 1, 2, 3, 4, 5, 6, 7, 8, 7}))
+        << "every card the joint window makes current reaches the main window";
+    ws->session.RemoveObserver(cards);
+}
+
+TEST(WorkstationJoint, PersonalDataButtonsNeverGoBlank) {
+    TestStation ws;
+    EXPECT_EQ(ws->joint.PersonalDataButton(1), "Baloldalt ülő személy");
+    ws->joint.SetPersonalData(2, "Nagy Béla\nszül. 1970");
+    EXPECT_EQ(ws->joint.PersonalDataButton(2), "Nagy Béla");
+    EXPECT_EQ(ws->joint.Joint().PersonalDataCaption(2), "Nagy Béla személyi adatai");
+    EXPECT_EQ(ws->joint.PersonalDataButton(3), "");
+}
+
 } // namespace
 } // namespace quelvarin

@@ -21,6 +21,8 @@
 #include "ui/indices/TSzenziParaForm.h"
 #include "ui/inspection/TFeleletForm.h"
 #include "ui/inspection/TFiokForm.h"
+#include "ui/joint/TKRVForm.h"
+#include "ui/joint/TKRVSzemForm.h"
 #include "ui/locations/TLokTabForm.h"
 #include "ui/personal/TKlinListForm.h"
 #include "ui/personal/TListaForm.h"
@@ -28,6 +30,9 @@
 #include "ui/reports/TEredmenyForm.h"
 #include "ui/reports/TSzertForm.h"
 #include "ui/signhelp/SignHelpForm.h"
+#include "ui/statistics/TStatForm.h"
+#include "ui/statistics/TStatMutatForm.h"
+#include "ui/statistics/TUjStatForm.h"
 #include "workstation/AppTexts.h"
 #include "workstation/FiguresJson.h"
 
@@ -123,11 +128,16 @@ void MakeWindows(Workstation& w, WindowContext& context, WindowRegistry& windows
     windows.Register("AlkoholForm", new TAlkoholForm(w.indices, w.topics, context, main));
     windows.Register("ETgrafForm", new TETgrafForm(w.experienceGraph, w.topics, context, main));
     windows.Register("AboutForm", new TAboutForm(w.programInfo, context, main));
+    windows.Register("KRVForm", new TKRVForm(w.joint, w.topics, context, main));
+    windows.Register("KRVSzemForm", new TKRVSzemForm(w.joint, context, main));
     windows.Register("SzeiErtForm", new TSzeiErtForm(w.indices, context, main));
     windows.Register("AttetelErtForm", new TAttetelErtForm(w.indices, context, main));
     windows.Register("SzertForm", new TSzertForm(w.reports, context, main));
     windows.Register("TextEdForm", new TTextEdForm(w.textFiles, context, main));
     windows.Register("SzenziParaForm", new TSzenziParaForm(w.indices, context, main));
+    windows.Register("StatForm", new TStatForm(w.statisticsFiles, context, main));
+    windows.Register("UjStatForm", new TUjStatForm(w.statisticsFiles, context, main));
+    windows.Register("StatMutatForm", new TStatMutatForm(w.statisticsFiles, context, main));
 }
 
 } // namespace
