@@ -19,7 +19,9 @@ namespace texts = window_texts;
 
 namespace {
 
-std::string& FieldOf(PersonalData& personal, PersonalField field) {
+// The field of either a stored or a shown personal data.
+template <typename Personal>
+auto& FieldOf(Personal& personal, PersonalField field) {
     switch (field) {
     case PersonalField::Name:
         return personal.name;
@@ -136,6 +138,10 @@ void PersonalDataDesk::ReadLists() {
         }
     }
     m_education = quelvarin::EducationChoices(ReadChoiceList(paths.ListFile(kEducationListStem)));
+}
+
+const std::string& PersonalDataDesk::FieldText(PersonalField field) const {
+    return FieldOf(m_session.CurrentProtocol().personal, field);
 }
 
 void PersonalDataDesk::SetField(PersonalField field, std::string_view text) {

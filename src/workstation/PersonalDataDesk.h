@@ -61,6 +61,8 @@ public:
     // Stores the text of a field (a line break becomes a blank: the protocol file keeps each
     // field on one line). The code's change is what the main window's caption follows.
     void SetField(PersonalField field, std::string_view text);
+    // A text field as the protocol holds it.
+    const std::string& FieldText(PersonalField field) const;
     // The age, kept within 0..120.
     void SetAge(std::int32_t age);
     // The education typed or chosen, once the examiner leaves the field: one of the levels

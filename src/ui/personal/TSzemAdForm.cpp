@@ -56,27 +56,6 @@ ChoiceListKind ListOf(PersonalField field) {
     }
 }
 
-const std::string& ValueOf(const PersonalData& personal, PersonalField field) {
-    switch (field) {
-    case PersonalField::Name:
-        return personal.name;
-    case PersonalField::Code:
-        return personal.code;
-    case PersonalField::Number:
-        return personal.number;
-    case PersonalField::Occupation:
-        return personal.occupation;
-    case PersonalField::Ward:
-        return personal.ward;
-    case PersonalField::Examiner:
-        return personal.examiner;
-    case PersonalField::Diagnosis:
-        return personal.diagnosis;
-    default:
-        return personal.name;
-    }
-}
-
 } // namespace
 
 TSzemAdForm::TSzemAdForm(PersonalDataDesk& personal, TopicHelpDesk& topics, WindowContext& context,
@@ -294,10 +273,10 @@ void TSzemAdForm::ShowChoices() {
 void TSzemAdForm::ShowFields() {
     const auto& personal = m_personal.State().CurrentProtocol().personal;
     for (auto [edit, field] : m_texts) {
-        ShowText(edit, ToQt(ValueOf(personal, field)));
+        ShowText(edit, ToQt(m_personal.FieldText(field)));
     }
     for (auto [box, field] : m_choices) {
-        ShowText(box->lineEdit(), ToQt(ValueOf(personal, field)));
+        ShowText(box->lineEdit(), ToQt(m_personal.FieldText(field)));
     }
     {
         QSignalBlocker blocker(m_sex);
